@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace zendaro {
+
+// Compares two texts ignoring letter case the Turkish way: "KALIR" equals
+// "Kalır" and "GEÇER" equals "Geçer" (I pairs with ı, İ with i). Status words
+// and modes are compared with this everywhere.
+bool EqualsIgnoringCaseTr(const QString& a, const QString& b);
+
+} // namespace zendaro
