@@ -2,6 +2,7 @@
 
 #include "StoreError.h"
 
+#include <QHash>
 #include <QObject>
 #include <QSqlRecord>
 #include <QString>
@@ -27,7 +28,9 @@ public:
     explicit DataView(QObject* parent = nullptr);
     ~DataView() override;
 
-    // The database file. The file must exist: a view never creates it.
+    // The database file. The file must exist: a view never creates it. The
+    // file is opened at the first operation that needs it (Refresh, a write,
+    // FindFirst); a missing or unreadable file throws StoreError there.
     void SetDatabaseName(const QString& path);
     QString DatabaseName() const { return databaseName_; }
 
@@ -36,15 +39,21 @@ public:
     // The empty text followed by Refresh leaves the view with no rows.
     void SetRecordSource(const QString& query, const QVariantList& values = {});
     QString RecordSource() const { return recordSource_; }
+    QVariantList RecordSourceValues() const { return sourceValues_; }
 
     // Runs the query: every matching row in the query's order; the first row
     // becomes current, or there is no current row when the result is empty.
+    // A pending AddNew/Edit is dropped.
     void Refresh();
 
     int RecordCount() const { return static_cast<int>(rows_.size()); }
     bool AtBOF() const; // no current row, before the first row (or empty)
     bool AtEOF() const; // no current row, after the last row (or empty)
 
+    // Moves drop a pending AddNew/Edit. On an empty view they leave BOF and
+    // EOF true. MoveNext after the last row (or after a Delete of the last
+    // row) leaves EOF true; after a Delete it goes to the row that followed
+    // the deleted one.
     void MoveFirst();
     void MoveNext();
     void MoveLast();
@@ -56,41 +65,66 @@ public:
     bool FindFirst(const QString& criterion, const QVariantList& values = {});
 
     // Field of the current row, or of the pending row between AddNew/Edit and
-    // Update. Names are matched without regard to letter case.
+    // Update. Names are matched without regard to letter case. Throws
+    // StoreError for an unknown name, when there is no current row, or (for
+    // SetField) when no row is pending; `id` is assigned by the store and
+    // cannot be set.
     QVariant Field(const QString& name) const;
     void SetField(const QString& name, const QVariant& value);
 
-    void AddNew();  // opens a new pending row; the current row does not change
-    void Edit();    // opens the current row for change
-    void Update();  // stores the pending row; a new row receives its id
-    void Delete();  // removes the current row at once; no current row until the next move
+    void AddNew(); // opens a new pending row; the current row does not change
+    void Edit();   // opens the current row for change
+    // Stores the pending row (INSERT or UPDATE on the table named after FROM
+    // in the query, by id, values bound) and returns its id. A new row receives
+    // its id and is added at the end of the rows; the current row does not
+    // move. After an Edit the changed row stays current.
+    qint64 Update();
+    void Delete(); // removes the current row at once; no current row until the next move
     void CancelUpdate();
+    bool IsPending() const { return pending_ != Pending::None; }
 
     // For grids: rows in the view's order and the current position
     // (-1 when there is no current row).
     const QVector<QSqlRecord>& Rows() const { return rows_; }
     QStringList FieldNames() const;
     int CurrentRow() const;
-    void SetCurrentRow(int row);
+    void SetCurrentRow(int row); // -1 leaves no current row (before the first)
 
-    // The name of the shared connection (for StoreTransaction).
+    // The name of the shared connection (opens it when needed).
     QString ConnectionName() const;
 
 signals:
-    void rowsReset();              // after Refresh, Delete and Update of a new row
-    void currentRowChanged(int);   // the current row moved
-    void rowChanged(int);          // the values of one row changed in place (Update after Edit)
+    void rowsReset();            // after Refresh, Delete and Update of a new row
+    void currentRowChanged(int); // the current row moved
+    void rowChanged(int);        // the values of one row changed in place (Update after Edit)
 
 private:
+    friend class StoreTransaction;
+    std::shared_ptr<StoreConnection> connection() const; // opened on first use
+    int fieldIndex(const QString& name) const;           // -1 when unknown
+    int requireField(const QString& name) const;         // throws for an unknown name
+    QString writeTable() const;                          // the table named after FROM
+    void setPosition(int current, bool afterLast);
+    void dropPending();
+    void invalidateIdIndex() { idIndexValid_ = false; }
+
     QString databaseName_;
     QString recordSource_;
     QVariantList sourceValues_;
+    QString loadedSource_; // the query (and values) that produced rows_
+    QVariantList loadedValues_;
+    QSqlRecord layout_; // the field names of the last Refresh
+    QHash<QString, int> fieldIndex_;
     QVector<QSqlRecord> rows_;
-    int current_ = -1;         // index into rows_, or -1
-    bool afterLast_ = false;   // with current_ == -1: the position is after the last row
+    int current_ = -1;       // index into rows_, or -1
+    bool afterLast_ = false; // with current_ == -1: the position is after the last row
+    int deletedAt_ = -1;     // with current_ == -1: the index of the row that followed a deleted row
     enum class Pending { None, New, Changed } pending_ = Pending::None;
     QSqlRecord pendingRow_;
-    std::shared_ptr<StoreConnection> connection_;
+    QVector<bool> pendingSet_; // which fields of the pending row were written
+    mutable QHash<qint64, int> idIndex_;
+    mutable bool idIndexValid_ = false;
+    mutable std::shared_ptr<StoreConnection> connection_;
 };
 
 } // namespace zendaro

@@ -52,9 +52,13 @@ TestDatabase::TestDatabase(Shipped) : path_(dir_.filePath("donustur.evk")) {
     QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
 }
 
-TestDatabase TestDatabase::copyOfShipped() { return TestDatabase(Shipped{}); }
+TestDatabase TestDatabase::copyOfShipped() {
+    return TestDatabase(Shipped{});
+}
 
-void TestDatabase::exec(const QString& sql) const { execSqlScript(path_, sql); }
+void TestDatabase::exec(const QString& sql) const {
+    execSqlScript(path_, sql);
+}
 
 QVariant TestDatabase::scalar(const QString& sql) const {
     Handle h(path_);

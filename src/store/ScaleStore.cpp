@@ -1,0 +1,206 @@
+#include "ScaleStore.h"
+
+#include "DataView.h"
+#include "Queries.h"
+#include "StoreError.h"
+#include "StoreTransaction.h"
+
+#include <QSignalBlocker>
+#include <QVariant>
+
+#include <functional>
+#include <optional>
+
+namespace zendaro {
+
+namespace {
+
+// What the views showed before a procedure, to show it again after a failure.
+struct ViewState {
+    QString gradeSource;
+    QVariantList gradeValues;
+    std::optional<qint64> currentScale;
+};
+
+ViewState remember(const DataView& scales, const DataView& grades) {
+    ViewState state{grades.RecordSource(), grades.RecordSourceValues(), std::nullopt};
+    if (scales.CurrentRow() >= 0 && !scales.IsPending())
+        state.currentScale = scales.Field(QStringLiteral("id")).toLongLong();
+    return state;
+}
+
+// After a failed procedure (its transaction already undone): both views show
+// the file as it is. A failure of this refresh itself is not reported over the
+// original failure.
+void restore(DataView& scales, DataView& grades, const ViewState& state) {
+    try {
+        grades.SetRecordSource(state.gradeSource, state.gradeValues);
+        grades.Refresh();
+    } catch (const StoreError&) {
+    }
+    try {
+        scales.Refresh();
+        if (state.currentScale)
+            scales.FindFirst(queries::C1(*state.currentScale));
+    } catch (const StoreError&) {
+    }
+}
+
+void requireSameFile(DataView& scales, DataView& grades) {
+    if (scales.ConnectionName() != grades.ConnectionName())
+        throw StoreError(QStringLiteral("Ölçek ve not görünümleri aynı veritabanı dosyasında değil."));
+}
+
+// Runs `body` in one transaction with the views' signals held; on success the
+// views are refreshed with signals on, on failure restored as described above.
+qint64 runProcedure(DataView& scales, DataView& grades, const std::function<qint64()>& body,
+                    const std::function<void(qint64)>& afterwards) {
+    requireSameFile(scales, grades);
+    const ViewState before = remember(scales, grades);
+    qint64 id = 0;
+    try {
+        const QSignalBlocker holdScales(scales);
+        const QSignalBlocker holdGrades(grades);
+        StoreTransaction transaction(scales);
+        id = body();
+        transaction.commit();
+    } catch (const StoreError&) {
+        restore(scales, grades, before);
+        throw;
+    }
+    afterwards(id);
+    return id;
+}
+
+// The scale row: a new one, or the current one opened for change. Returns the id.
+qint64 storeScaleRow(DataView& scales, bool changeCurrent, const std::function<void()>& writeFields) {
+    if (changeCurrent) {
+        if (scales.CurrentRow() < 0)
+            throw StoreError(QStringLiteral("Değiştirilecek ölçek seçili değil."));
+        scales.Edit();
+    } else {
+        scales.AddNew();
+    }
+    writeFields();
+    const qint64 id = scales.Update();
+    scales.Refresh();
+    return id;
+}
+
+} // namespace
+
+void DeleteAllRows(DataView& view) {
+    StoreTransaction transaction(view);
+    // From the last row backwards: the same rows go, without shifting the rest each time.
+    view.MoveLast();
+    while (!view.AtBOF() && !view.AtEOF() && view.CurrentRow() >= 0) {
+        view.Delete();
+        view.MoveLast();
+    }
+    transaction.commit();
+}
+
+int SaveHomeScale(DataView& scales, DataView& grades, bool changeCurrent, const HomeScaleValues& scale,
+                  const QVector<HomeGradeValues>& ladder) {
+    const auto body = [&]() -> qint64 {
+        const qint64 id = storeScaleRow(scales, changeCurrent, [&] {
+            scales.SetField(QStringLiteral("olcek_adi"), scale.olcekAdi);
+            scales.SetField(QStringLiteral("egitim_duzeyi"), scale.egitimDuzeyi);
+            scales.SetField(QStringLiteral("max_GN"), scale.maxGN);
+            scales.SetField(QStringLiteral("min_GN"), scale.minGN);
+            scales.SetField(QStringLiteral("max_KN"), scale.maxKN);
+            scales.SetField(QStringLiteral("min_KN"), scale.minKN);
+        });
+        grades.SetRecordSource(queries::Q2(id));
+        grades.Refresh();
+        // A changed scale: its rows are overwritten in id order; a new scale
+        // (or a changed one short of rows) gets new rows.
+        grades.MoveFirst();
+        for (const HomeGradeValues& grade : ladder) {
+            if (changeCurrent && grades.CurrentRow() >= 0)
+                grades.Edit();
+            else
+                grades.AddNew();
+            grades.SetField(QStringLiteral("olcek_id"), id);
+            grades.SetField(QStringLiteral("harf_notu"), grade.harfNotu);
+            grades.SetField(QStringLiteral("sayisal_not"), grade.sayisalNot);
+            grades.SetField(QStringLiteral("durum"), grade.durum);
+            grades.Update();
+            if (grades.CurrentRow() >= 0)
+                grades.MoveNext();
+        }
+        // Rows beyond the ladder (never made by this program) go.
+        while (changeCurrent && grades.CurrentRow() >= 0) {
+            grades.Delete();
+            grades.MoveNext();
+        }
+        return id;
+    };
+    const auto afterwards = [&](qint64 id) {
+        grades.Refresh();
+        scales.Refresh();
+        scales.FindFirst(queries::C1(id));
+    };
+    return static_cast<int>(runProcedure(scales, grades, body, afterwards));
+}
+
+int SaveOtherScale(DataView& scales, DataView& grades, bool changeCurrent, const OtherScaleValues& scale,
+                   const QVector<OtherGradeValues>& list) {
+    const auto body = [&]() -> qint64 {
+        const qint64 id = storeScaleRow(scales, changeCurrent, [&] {
+            scales.SetField(QStringLiteral("olcek_adi"), scale.olcekAdi);
+            scales.SetField(QStringLiteral("not_sistemi"), scale.notSistemi);
+            scales.SetField(QStringLiteral("Max_GN"), scale.maxGN);
+            scales.SetField(QStringLiteral("Min_GN"), scale.minGN);
+            scales.SetField(QStringLiteral("Max_KN"), scale.maxKN);
+            scales.SetField(QStringLiteral("Min_KN"), scale.minKN);
+            scales.SetField(QStringLiteral("Gecer_Not_Sayisi"), scale.gecerNotSayisi);
+            scales.SetField(QStringLiteral("Kalir_Not_Sayisi"), scale.kalirNotSayisi);
+        });
+        grades.SetRecordSource(queries::Q4(id));
+        grades.Refresh();
+        DeleteAllRows(grades);
+        for (const OtherGradeValues& grade : list) {
+            grades.AddNew();
+            grades.SetField(QStringLiteral("olcek_id"), id);
+            grades.SetField(QStringLiteral("harf_notu"), grade.harfNotu);
+            grades.SetField(QStringLiteral("sayisal_not"), grade.sayisalNot);
+            grades.SetField(QStringLiteral("durum"), grade.durum);
+            grades.SetField(QStringLiteral("adim_no"), grade.adimNo);
+            grades.Update();
+        }
+        return id;
+    };
+    const auto afterwards = [&](qint64 id) {
+        grades.Refresh();
+        scales.Refresh();
+        scales.FindFirst(queries::C1(id));
+    };
+    return static_cast<int>(runProcedure(scales, grades, body, afterwards));
+}
+
+void DeleteCurrentScale(DataView& scales, DataView& grades) {
+    const auto body = [&]() -> qint64 {
+        if (scales.CurrentRow() < 0)
+            throw StoreError(QStringLiteral("Silinecek ölçek seçili değil."));
+        const qint64 id = scales.Field(QStringLiteral("id")).toLongLong();
+        // The grade view shows the file as it is inside the transaction, and
+        // must hold this scale's grades: deleting another scale's grades
+        // would lose them.
+        grades.Refresh();
+        for (int row = 0; row < grades.RecordCount(); ++row) {
+            if (grades.Rows().at(row).value(QStringLiteral("olcek_id")).toLongLong() != id)
+                throw StoreError(QStringLiteral("Not görünümü silinecek ölçeğin notlarını göstermiyor."));
+        }
+        DeleteAllRows(grades);
+        scales.Delete();
+        return id;
+    };
+    const auto afterwards = [&](qint64) {
+        scales.Refresh();
+        grades.Refresh();
+    };
+    runProcedure(scales, grades, body, afterwards);
+}
+
+} // namespace zendaro

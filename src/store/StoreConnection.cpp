@@ -1,0 +1,136 @@
+#include "StoreConnection.h"
+
+#include "StoreError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace zendaro {
+
+namespace {
+
+QHash<QString, std::weak_ptr<StoreConnection>>& registry() {
+    static QHash<QString, std::weak_ptr<StoreConnection>> connections;
+    return connections;
+}
+
+QString keyFor(const QString& path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+} // namespace
+
+QString StoreErrorText(const QSqlError& error) {
+    const QString store = error.databaseText().trimmed();
+    const QString driver = error.driverText().trimmed();
+    if (store.isEmpty())
+        return driver;
+    if (driver.isEmpty())
+        return store;
+    return driver + QStringLiteral(": ") + store;
+}
+
+std::shared_ptr<StoreConnection> StoreConnection::Acquire(const QString& path) {
+    if (path.isEmpty())
+        throw StoreError(QStringLiteral("Veritabanı dosyası belirtilmedi."));
+    const QString key = keyFor(path);
+    auto& connections = registry();
+    if (auto existing = connections.value(key).lock())
+        return existing;
+
+    static int counter = 0;
+    const QString name = QStringLiteral("zendaro_store_%1").arg(++counter);
+    std::shared_ptr<StoreConnection> connection(new StoreConnection(key, name));
+    connections.insert(key, connection);
+    return connection;
+}
+
+StoreConnection::StoreConnection(const QString& path, const QString& name) : path_(path), name_(name) {
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
+        throw StoreError(QStringLiteral("SQLite veritabanı sürücüsü (QSQLITE) bulunamadı."));
+    db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+    // mode=rw: SQLite opens an existing file only and never creates one.
+    db_.setDatabaseName(QUrl::fromLocalFile(path_).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
+    db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
+    QString failure;
+    if (!db_.open()) {
+        failure = StoreErrorText(db_.lastError());
+    } else {
+        // Reading the schema tells a database from any other file at once.
+        QSqlQuery probe(db_);
+        if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+            failure = StoreErrorText(probe.lastError());
+    }
+    if (!failure.isEmpty()) {
+        db_.close();
+        db_ = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name_);
+        throw StoreError(QStringLiteral("Veritabanı dosyası açılamadı: %1 (%2)").arg(path_, failure));
+    }
+}
+
+StoreConnection::~StoreConnection() {
+    if (depth_ > 0) {
+        depth_ = 1;
+        rollback();
+    }
+    statements_.clear();
+    db_.close();
+    db_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name_);
+    auto& connections = registry();
+    auto it = connections.find(path_);
+    if (it != connections.end() && it->expired())
+        connections.erase(it);
+}
+
+QSqlQuery& StoreConnection::prepared(const QString& sql) {
+    auto it = statements_.find(sql);
+    if (it == statements_.end()) {
+        QSqlQuery query(db_);
+        if (!query.prepare(sql))
+            throw StoreError(StoreErrorText(query.lastError()));
+        it = statements_.insert(sql, query);
+    }
+    return *it;
+}
+
+void StoreConnection::exec(const QString& sql) {
+    QSqlQuery query(db_);
+    if (!query.exec(sql))
+        throw StoreError(StoreErrorText(query.lastError()));
+}
+
+void StoreConnection::begin() {
+    if (depth_ == 0)
+        exec(QStringLiteral("BEGIN IMMEDIATE"));
+    else
+        exec(QStringLiteral("SAVEPOINT zendaro_%1").arg(depth_));
+    ++depth_;
+}
+
+void StoreConnection::commit() {
+    if (depth_ == 0)
+        throw StoreError(QStringLiteral("Açık bir işlem yok."));
+    if (depth_ == 1)
+        exec(QStringLiteral("COMMIT"));
+    else
+        exec(QStringLiteral("RELEASE zendaro_%1").arg(depth_ - 1));
+    --depth_;
+}
+
+void StoreConnection::rollback() noexcept {
+    if (depth_ == 0)
+        return;
+    --depth_;
+    QSqlQuery query(db_);
+    if (depth_ == 0) {
+        query.exec(QStringLiteral("ROLLBACK"));
+    } else {
+        query.exec(QStringLiteral("ROLLBACK TO zendaro_%1").arg(depth_));
+        query.exec(QStringLiteral("RELEASE zendaro_%1").arg(depth_));
+    }
+}
+
+} // namespace zendaro

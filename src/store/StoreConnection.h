@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+#include <memory>
+
+namespace zendaro {
+
+// One open connection to one database file, shared by every data view on that
+// file (refcounted through shared_ptr; the connection is removed when the last
+// view lets go). Keeps prepared write statements for reuse and the depth of
+// nested transactions.
+class StoreConnection {
+public:
+    // The shared connection for the file, opened when no view holds it yet.
+    // The file must exist and be a database: the store never creates it.
+    static std::shared_ptr<StoreConnection> Acquire(const QString& path);
+
+    ~StoreConnection();
+    StoreConnection(const StoreConnection&) = delete;
+    StoreConnection& operator=(const StoreConnection&) = delete;
+
+    const QString& name() const { return name_; }
+    const QString& path() const { return path_; }
+    QSqlDatabase database() const { return db_; }
+
+    // A prepared statement for `sql`, kept for reuse (write statements).
+    QSqlQuery& prepared(const QString& sql);
+
+    // Transactions, nestable: the outermost level is BEGIN IMMEDIATE/COMMIT/
+    // ROLLBACK, inner levels are savepoints.
+    void begin();
+    void commit();
+    void rollback() noexcept;
+    int depth() const { return depth_; }
+
+private:
+    StoreConnection(const QString& path, const QString& name);
+    void exec(const QString& sql);
+
+    QString path_;
+    QString name_;
+    QSqlDatabase db_;
+    QHash<QString, QSqlQuery> statements_;
+    int depth_ = 0;
+};
+
+// The store's own text of a failed statement or connection.
+QString StoreErrorText(const QSqlError& error);
+
+} // namespace zendaro
