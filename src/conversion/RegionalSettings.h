@@ -15,8 +15,8 @@ struct RegionalSettings {
     QLocale locale;
 
     // Explicit settings for tests and tools (never depend on installed locales).
-    static RegionalSettings turkish();  // "," and ".", QLocale(Turkish, Turkey)
-    static RegionalSettings english();  // "." and ",", QLocale(English, UnitedStates)
+    static RegionalSettings turkish(); // "," and ".", QLocale(Turkish, Turkey)
+    static RegionalSettings english(); // "." and ",", QLocale(English, UnitedStates)
 };
 
 // Reads the monetary decimal and thousands separators of the environment's

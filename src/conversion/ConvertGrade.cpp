@@ -1,0 +1,169 @@
+#include "ConvertGrade.h"
+
+#include "Formula.h"
+#include "NumberText.h"
+#include "store/DataView.h"
+#include "store/Queries.h"
+#include "store/TurkishText.h"
+#include "ui/MessageService.h"
+
+namespace zendaro {
+
+namespace {
+
+// Runs one search on the search view.
+void search(DataView& view, const SqlText& query) {
+    view.SetRecordSource(query.text, query.values);
+    view.Refresh();
+}
+
+void clearSearch(DataView& view) {
+    view.SetRecordSource(QString());
+    view.Refresh();
+}
+
+// Makes the first grade that meets the criterion current; when none does, the
+// view stays where it was.
+bool positionOn(DataView& view, const SqlText& criterion) {
+    const int before = view.CurrentRow();
+    if (view.RecordCount() > 0)
+        view.MoveFirst();
+    if (view.FindFirst(criterion.text, criterion.values))
+        return true;
+    if (before >= 0)
+        view.SetCurrentRow(before);
+    return false;
+}
+
+ConversionResult inputMessage(ConversionResult result, const QString& text, QWidget* owner) {
+    ShowMessage(text, StyleOk, IconStop, owner);
+    result.outcome = ConversionResult::Outcome::FocusInput;
+    return result;
+}
+
+ConversionResult stopWith(ConversionResult result, const QString& text, QWidget* owner) {
+    ShowPlainMessage(text, owner);
+    result.outcome = ConversionResult::Outcome::Stopped;
+    return result;
+}
+
+} // namespace
+
+QString EmptyInputText() {
+    return QStringLiteral("LÜTFEN DEĞİŞTİRİLECEK NOTU GİRİNİZ...");
+}
+
+QString NotANumberText() {
+    return QStringLiteral("GİRDİĞİNİZ NOT SAYISAL BİR NOT DEĞİL...LÜTFEN GEÇERLİ BİR SAYISAL NOT GİRİNİZ...");
+}
+
+QString GradeNotFoundText(const QString& scaleName) {
+    return QStringLiteral("Girmiş olduğunuz not ") + scaleName +
+           QStringLiteral(" adlı not ölçeğinde bulunamadı...");
+}
+
+QString RoundingFailureText() {
+    return QStringLiteral(
+        "DORNELA SAYISAL NOTUNA YUVARLAMA İŞLEMİNDE HATA OLUŞTU. LÜTFEN TEKRAR DENEYİNİZ...");
+}
+
+QString HomeGradeMissingText() {
+    return QStringLiteral(
+        "DORNELA SAYISAL NOTU HARF NOTU İLE EŞLEŞTİRİLİRKEN HATA OLUŞTU. LÜTFEN TEKRAR DENEYİNİZ...");
+}
+
+QColor PassColour() {
+    return QColor(0, 128, 0);
+}
+
+QColor FailColour() {
+    return QColor(255, 0, 0);
+}
+
+QString NormaliseGradeInput(const QString& input, ConversionVariant variant,
+                            const RegionalSettings& settings) {
+    QString text = input.trimmed();
+    if (variant == ConversionVariant::Batch)
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
+    else if (!settings.thousandsSeparator.isEmpty())
+        text.replace(settings.thousandsSeparator, settings.decimalSeparator);
+    return text;
+}
+
+ConversionResult ConvertGrade(const QString& input, ConversionVariant variant, ConversionViews& views,
+                              const RegionalSettings& settings, QWidget* owner) {
+    ConversionResult result;
+    result.inputText = NormaliseGradeInput(input, variant, settings);
+    if (result.inputText.isEmpty())
+        return inputMessage(result, EmptyInputText(), owner);
+
+    // Both scales must be chosen; without them there is nothing to convert with.
+    if (views.otherScales.CurrentRow() < 0 || views.homeScales.CurrentRow() < 0)
+        return stopWith(result, FormulaFailureText(), owner);
+    const qint64 otherId = views.otherScales.Field(QStringLiteral("id")).toLongLong();
+    const qint64 homeId = views.homeScales.Field(QStringLiteral("id")).toLongLong();
+
+    SqlText grade;
+    const bool letterScale = EqualsIgnoringCaseTr(
+        views.otherScales.Field(QStringLiteral("not_sistemi")).toString(), QStringLiteral("Harf Notu"));
+    if (letterScale) {
+        // A number typed for a letter scale names the letter grade of that value.
+        if (variant == ConversionVariant::OneToOne) {
+            if (const auto number = ReadNumberText(result.inputText, settings)) {
+                search(views.search, queries::Q8(otherId, queries::C4(*number)));
+                if (views.search.RecordCount() > 0) {
+                    views.search.MoveFirst();
+                    result.inputText = views.search.Field(QStringLiteral("harf_notu")).toString();
+                }
+                clearSearch(views.search);
+            }
+        }
+        grade = queries::C5(result.inputText);
+    } else {
+        const auto number = ReadNumberText(result.inputText, settings);
+        if (!number)
+            return inputMessage(result, NotANumberText(), owner);
+        grade = queries::C5(ShortestNumberText(*number, settings));
+    }
+
+    const QString otherName = views.otherScales.Field(QStringLiteral("olcek_adi")).toString();
+    search(views.search, queries::Q8(otherId, grade));
+    if (views.search.RecordCount() == 0)
+        return inputMessage(result, GradeNotFoundText(otherName), owner);
+    clearSearch(views.search);
+    // The grade list must hold the grade the search found; a list that does
+    // not (not refreshed for the chosen scale) must not convert another grade.
+    if (!positionOn(views.otherGrades, grade))
+        return inputMessage(result, GradeNotFoundText(otherName), owner);
+
+    QString status;
+    double step = -1;
+    double value =
+        ComputeHomeValue(status, step, {views.otherScales, views.homeScales, views.otherGrades}, owner);
+    if (value == FormulaFailure)
+        return result; // Stopped: the formula has told the user
+    value = ReduceToTwoDecimals(value);
+    const double rounded = RoundToHalfStep(value);
+    result.value = value;
+    if (rounded == FormulaFailure)
+        return stopWith(result, RoundingFailureText(), owner);
+    result.rounded = rounded;
+
+    const SqlText home = queries::C3(rounded);
+    search(views.search, queries::Q7(homeId, home));
+    if (views.search.RecordCount() == 0)
+        return stopWith(result, HomeGradeMissingText(), owner);
+    clearSearch(views.search);
+    if (!positionOn(views.homeGrades, home))
+        return stopWith(result, HomeGradeMissingText(), owner);
+
+    result.homeLetter = views.homeGrades.Field(QStringLiteral("harf_notu")).toString();
+    result.passed = EqualsIgnoringCaseTr(views.homeGrades.Field(QStringLiteral("durum")).toString(),
+                                         QStringLiteral("Geçer"));
+    result.colour = result.passed ? PassColour() : FailColour();
+    result.numericCaption = QStringLiteral("Sayısal Not: ") + TwoDecimalText(value, settings);
+    result.outcome = ConversionResult::Outcome::Converted;
+    return result;
+}
+
+} // namespace zendaro

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "RegionalSettings.h"
+
+#include <QColor>
+#include <QString>
+
+class QWidget;
+
+namespace zendaro {
+
+class DataView;
+
+// The data views of a conversion window, each at the rows the user chose: the
+// other scales (current row: the chosen other scale), the home scales (current
+// row: the chosen home scale), the grades of each chosen scale, and the search
+// view that belongs to no grid.
+struct ConversionViews {
+    DataView& otherScales;
+    DataView& homeScales;
+    DataView& otherGrades;
+    DataView& homeGrades;
+    DataView& search;
+};
+
+// The one-to-one window turns the regional thousands separator into the
+// decimal separator and looks a typed number up among the grades of a letter
+// scale; the batch window turns every "." into "," and looks nothing up.
+enum class ConversionVariant { OneToOne, Batch };
+
+// What the window must show after a conversion.
+struct ConversionResult {
+    enum class Outcome {
+        Converted,  // the result labels below are ready for the animation
+        FocusInput, // an input message was shown: the input box gets the focus
+        Stopped,    // a failure message was shown: nothing else happens
+    };
+    Outcome outcome = Outcome::Stopped;
+    QString inputText;      // the text the input box holds afterwards
+    QString homeLetter;     // letter of the home grade
+    bool passed = false;    // the home grade passes
+    QColor colour;          // of both result labels: green for a pass, red for a fail
+    QString numericCaption; // "Sayısal Not: " and the value with two decimals
+    double value = -1;      // the home value reduced to two decimals
+    double rounded = -1;    // that value rounded to the half step: the home grade's value
+};
+
+// Converts the typed grade: normalises the input, finds the grade in the chosen
+// other scale, places it on the chosen home scale and finds the home grade.
+// Leaves the found grades current in otherGrades and homeGrades and the search
+// view empty (or holding a search that found nothing). Messages go through the
+// message service with owner as the owning window. Store failures are not
+// caught (StoreError).
+ConversionResult ConvertGrade(const QString& input, ConversionVariant variant, ConversionViews& views,
+                              const RegionalSettings& settings, QWidget* owner);
+
+// The input as the variant normalises it: trimmed, then the separator replacement.
+QString NormaliseGradeInput(const QString& input, ConversionVariant variant,
+                            const RegionalSettings& settings);
+
+// The texts of the conversion messages.
+QString EmptyInputText();
+QString NotANumberText();
+QString GradeNotFoundText(const QString& scaleName);
+QString RoundingFailureText();
+QString HomeGradeMissingText();
+
+// Colours of the result labels.
+QColor PassColour();
+QColor FailColour();
+
+} // namespace zendaro
