@@ -1,23 +1,80 @@
 #include "MessageService.h"
 
+#include "ui/MsgForm.h"
+
 #include <QApplication>
+#include <QEventLoop>
 #include <QMessageBox>
+#include <QPointer>
+
+#include <memory>
 
 namespace zendaro {
 
 namespace {
 
-// Placeholder real service until the program's own box exists.
-class PlainService : public MessageService {
+// How many boxes are open over a window, kept on the window itself. An owner
+// is enabled again only when the last of its boxes has closed, so a message
+// raised while another is open over the same window does not free it early.
+const char* const OpenBoxes = "zendaroOpenBoxes";
+
+void barOwner(QWidget* owner) {
+    owner->setProperty(OpenBoxes, owner->property(OpenBoxes).toInt() + 1);
+    owner->setEnabled(false);
+}
+
+void freeOwner(QWidget* owner) {
+    const int open = owner->property(OpenBoxes).toInt() - 1;
+    owner->setProperty(OpenBoxes, open > 0 ? QVariant(open) : QVariant());
+    owner->raise();
+    owner->activateWindow();
+    if (open <= 0)
+        owner->setEnabled(true);
+}
+
+// The real service: the program's own box for messages, a plain standard box
+// for the few internal failures.
+class BoxService : public MessageService {
 public:
-    int showMessage(const QString& text, int style, int, QWidget* owner) override {
-        auto buttons = style == StyleYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
-        auto answer = QMessageBox::question(owner, QStringLiteral("ZENDARO"), text, buttons);
-        return answer == QMessageBox::No ? ResultHayir : (style == StyleYesNo ? ResultEvet : ResultTamam);
+    int showMessage(const QString& text, int style, int icon, QWidget* owner) override {
+        beep();
+        QPointer<QWidget> ownerWindow = owner ? owner->window() : nullptr;
+        if (ownerWindow)
+            barOwner(ownerWindow);
+
+        auto box = std::make_unique<MsgForm>();
+        box->MyMessage = text;
+        box->MyImage = icon;
+        box->MyFlag = style;
+        box->load();
+        box->centreOnScreen(ownerWindow);
+        box->show();
+        box->raise();
+        box->activateWindow();
+
+        // The application keeps processing its events until the box is gone.
+        QEventLoop wait;
+        QObject::connect(box.get(), &MsgForm::finished, &wait, &QEventLoop::quit);
+        if (box->isVisible())
+            wait.exec();
+        // The wait can also end with the application leaving its event loops;
+        // a box nobody answered answers as its cancel button, never as consent.
+        if (!box->isAnswered())
+            box->close();
+
+        const int result = box->MyFlag;
+        box.reset();
+
+        if (ownerWindow)
+            freeOwner(ownerWindow);
+        return result;
     }
+
     void showPlain(const QString& text, QWidget* owner) override {
-        QMessageBox::information(owner, QStringLiteral("ZENDARO"), text);
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("ZENDARO"), text, QMessageBox::Ok, owner);
+        box.exec();
     }
+
     void beep() override { QApplication::beep(); }
 };
 
@@ -26,18 +83,24 @@ MessageService* installed = nullptr;
 } // namespace
 
 MessageService& messageService() {
-    static PlainService real;
+    static BoxService real;
     return installed ? *installed : real;
 }
 
-void setMessageService(MessageService* service) { installed = service; }
+void setMessageService(MessageService* service) {
+    installed = service;
+}
 
 int ShowMessage(const QString& text, int style, int icon, QWidget* owner) {
     return messageService().showMessage(text, style, icon, owner);
 }
 
-void ShowPlainMessage(const QString& text, QWidget* owner) { messageService().showPlain(text, owner); }
+void ShowPlainMessage(const QString& text, QWidget* owner) {
+    messageService().showPlain(text, owner);
+}
 
-void Beep() { messageService().beep(); }
+void Beep() {
+    messageService().beep();
+}
 
 } // namespace zendaro

@@ -2,9 +2,13 @@
 
 namespace zendaro::test {
 
-RecordingMessages::RecordingMessages() { setMessageService(this); }
+RecordingMessages::RecordingMessages() {
+    setMessageService(this);
+}
 
-RecordingMessages::~RecordingMessages() { setMessageService(nullptr); }
+RecordingMessages::~RecordingMessages() {
+    setMessageService(nullptr);
+}
 
 int RecordingMessages::showMessage(const QString& text, int style, int icon, QWidget* owner) {
     RecordedMessage m{text, style, icon, owner, false};

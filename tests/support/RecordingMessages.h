@@ -36,7 +36,7 @@ public:
     void clear();
 
     QList<RecordedMessage> messages;
-    QList<int> answers;                                  // consumed front first
+    QList<int> answers;                                 // consumed front first
     std::function<void(const RecordedMessage&)> onShow; // runs while the "box" is open
     int beeps = 0;
 };

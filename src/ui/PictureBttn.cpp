@@ -1,0 +1,225 @@
+#include "ui/PictureBttn.h"
+
+#include "ui/ControlInput.h"
+#include "ui/Fonts.h"
+#include "ui/Pictures.h"
+#include "ui/Twips.h"
+#include "ui/WindowUtils.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
+
+namespace zendaro {
+
+namespace {
+const QColor CaptionBlue(1, 157, 203);
+const QColor CaptionRed(255, 0, 0);
+constexpr int HoverTick = 50;
+} // namespace
+
+PictureBttn::PictureBttn(QWidget* parent)
+    : QWidget(parent), infoLbl_(new QLabel(this)), effectTimer_(new QTimer(this)),
+      backColor_(rgbColour(255, 255, 255)) {
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+    for (int i = 0; i < 2; ++i) {
+        pictures_[i] = new QLabel(this);
+        pictures_[i]->setObjectName(QStringLiteral("Im"));
+        pictures_[i]->setProperty("index", i);
+        pictures_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        pictures_[i]->setScaledContents(false);
+    }
+    pictures_[0]->setPixmap(defaultButtonPicture());
+    pictures_[1]->setPixmap(defaultButtonLightPicture());
+    pictures_[1]->hide();
+
+    infoLbl_->setObjectName(QStringLiteral("InfoLbl"));
+    infoLbl_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    infoLbl_->setAutoFillBackground(false);
+    infoLbl_->setTextFormat(Qt::PlainText);
+    infoLbl_->setWordWrap(false);
+    infoLbl_->setMargin(0);
+    infoLbl_->setFont(tahoma975Bold());
+    infoLbl_->setText(QStringLiteral("tavrin"));
+    setForeColor(0);
+
+    effectTimer_->setObjectName(QStringLiteral("EffectTimer"));
+    effectTimer_->setInterval(HoverTick);
+    connect(effectTimer_, &QTimer::timeout, this, &PictureBttn::hoverTick);
+
+    mouseIcon_ = pointingHandPicture();
+    setBackColor(backColor_);
+    applyPointer();
+    layoutContent();
+}
+
+QPixmap PictureBttn::pictureNormal() const {
+    return pictures_[0]->pixmap();
+}
+
+void PictureBttn::setPictureNormal(const QPixmap& picture) {
+    pictures_[0]->setPixmap(picture);
+    layoutContent();
+}
+
+void PictureBttn::setPictureNormal(const QIcon& icon, const QSize& size) {
+    setPictureNormal(icon.pixmap(size));
+}
+
+QPixmap PictureBttn::pictureLight() const {
+    return pictures_[1]->pixmap();
+}
+
+void PictureBttn::setPictureLight(const QPixmap& picture) {
+    pictures_[1]->setPixmap(picture);
+    layoutContent();
+}
+
+void PictureBttn::setPictureLight(const QIcon& icon, const QSize& size) {
+    setPictureLight(icon.pixmap(size));
+}
+
+QString PictureBttn::caption() const {
+    return infoLbl_->text();
+}
+
+void PictureBttn::setCaption(const QString& caption) {
+    infoLbl_->setText(caption);
+    layoutContent();
+}
+
+QFont PictureBttn::captionFont() const {
+    return infoLbl_->font();
+}
+
+void PictureBttn::setCaptionFont(const QFont& font) {
+    infoLbl_->setFont(font);
+    layoutContent();
+}
+
+Colour PictureBttn::foreColor() const {
+    return fromQColor(infoLbl_->palette().color(QPalette::WindowText));
+}
+
+void PictureBttn::setForeColor(Colour colour) {
+    setCaptionColour(toQColor(colour));
+}
+
+void PictureBttn::setCaptionColour(const QColor& colour) {
+    QPalette palette = infoLbl_->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    infoLbl_->setPalette(palette);
+}
+
+void PictureBttn::setBackColor(Colour colour) {
+    backColor_ = colour;
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, toQColor(colour));
+    setPalette(palette);
+}
+
+void PictureBttn::setMousePointer(int pointer) {
+    mousePointer_ = pointer;
+    applyPointer();
+}
+
+void PictureBttn::setMouseIcon(const QPixmap& icon) {
+    mouseIcon_ = icon;
+    builtInIcon_ = false;
+    applyPointer();
+}
+
+void PictureBttn::applyPointer() {
+    // The built-in hand points with its finger tip; other pictures with their centre.
+    applyMousePointer(this, mousePointer_, mouseIcon_, builtInIcon_ ? pointingHandHotSpot() : QPoint(-1, -1));
+    // The parts let the pointer through to the control, so they show its pointer too.
+}
+
+bool PictureBttn::isLit() const {
+    return !pictures_[1]->isHidden();
+}
+
+void PictureBttn::layoutContent() {
+    if (layingOut_)
+        return;
+    layingOut_ = true;
+    for (QLabel* picture : pictures_) {
+        picture->move(0, 0);
+        picture->resize(picture->pixmap().size());
+    }
+    infoLbl_->adjustSize();
+    // Worked in twips as the layout rule is written, then turned into pixels.
+    const int pictureW = pixelsToTwips(pictures_[0]->width());
+    const int pictureH = pixelsToTwips(pictures_[0]->height());
+    const int captionW = pixelsToTwips(infoLbl_->width());
+    const int captionH = pixelsToTwips(infoLbl_->height());
+    const float captionLeft = static_cast<float>(pictureW + 100);
+    const float captionTop = static_cast<float>(pictureH) / 2.0f - static_cast<float>(captionH) / 2.0f;
+    infoLbl_->move(roundHalfEven(captionLeft / TwipsPerPixel), roundHalfEven(captionTop / TwipsPerPixel));
+    const double widthTw = infoLbl_->text().isEmpty() ? pictureW : captionW + captionLeft + 30;
+    // Fixed, so that a size given by the form is replaced at once, shown or not.
+    setFixedSize(roundHalfEven(widthTw / TwipsPerPixel), pictures_[0]->height());
+    layingOut_ = false;
+}
+
+void PictureBttn::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutContent();
+}
+
+void PictureBttn::showLightLook() {
+    if (pictures_[1]->isHidden()) {
+        pictures_[1]->show();
+        pictures_[0]->hide();
+    }
+    if (infoLbl_->palette().color(QPalette::WindowText) != CaptionRed)
+        setCaptionColour(CaptionRed);
+    layoutContent();
+}
+
+void PictureBttn::showNormalLook() {
+    if (pictures_[0]->isHidden()) {
+        pictures_[0]->show();
+        pictures_[1]->hide();
+    }
+    if (infoLbl_->palette().color(QPalette::WindowText) != CaptionBlue)
+        setCaptionColour(CaptionBlue);
+    layoutContent();
+}
+
+void PictureBttn::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    if (!IsCursorOverWindow(this))
+        return;
+    QPointer<PictureBttn> self(this);
+    emit MouseOver();
+    if (!self)
+        return;
+    showLightLook();
+    effectTimer_->start();
+}
+
+void PictureBttn::hoverTick() {
+    if (IsCursorOverWindow(this))
+        return;
+    effectTimer_->stop();
+    QPointer<PictureBttn> self(this);
+    emit MouseOut();
+    if (self)
+        showNormalLook();
+}
+
+void PictureBttn::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    if (!IsCursorOverWindow(this))
+        return;
+    if (event->button() == Qt::LeftButton)
+        emit LClick();
+    else if (event->button() == Qt::RightButton)
+        emit RClick();
+}
+
+} // namespace zendaro

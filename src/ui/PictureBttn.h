@@ -1,0 +1,85 @@
+#pragma once
+
+#include "ui/ColorUtils.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QPixmap>
+#include <QWidget>
+
+class QLabel;
+class QTimer;
+
+namespace zendaro {
+
+// The button of every window: a picture with an optional caption to its
+// right. While the pointer is over it, it shows its light picture and a red
+// caption. A left-button release over it raises LClick. It has no keyboard
+// behaviour, no focus mark and no pressed look; its size follows its content.
+class PictureBttn : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QPixmap PictureNormal READ pictureNormal WRITE setPictureNormal)
+    Q_PROPERTY(QPixmap PictureLight READ pictureLight WRITE setPictureLight)
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+    Q_PROPERTY(QFont Font READ captionFont WRITE setCaptionFont)
+    Q_PROPERTY(int ForeColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(int BackColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(int MousePointer READ mousePointer WRITE setMousePointer)
+    Q_PROPERTY(QPixmap MouseIcon READ mouseIcon WRITE setMouseIcon)
+
+public:
+    explicit PictureBttn(QWidget* parent = nullptr);
+
+    QPixmap pictureNormal() const;
+    void setPictureNormal(const QPixmap& picture);
+    void setPictureNormal(const QIcon& icon, const QSize& size);
+    QPixmap pictureLight() const;
+    void setPictureLight(const QPixmap& picture);
+    void setPictureLight(const QIcon& icon, const QSize& size);
+
+    QString caption() const;
+    void setCaption(const QString& caption);
+    QFont captionFont() const;
+    void setCaptionFont(const QFont& font);
+    Colour foreColor() const;
+    void setForeColor(Colour colour);
+    Colour backColor() const { return backColor_; }
+    void setBackColor(Colour colour);
+    int mousePointer() const { return mousePointer_; }
+    void setMousePointer(int pointer);
+    QPixmap mouseIcon() const { return mouseIcon_; }
+    void setMouseIcon(const QPixmap& icon);
+
+    // Whether the light look is showing.
+    bool isLit() const;
+
+signals:
+    void LClick();
+    void RClick();
+    void MouseOver();
+    void MouseOut();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void layoutContent();
+    void showLightLook();
+    void showNormalLook();
+    void setCaptionColour(const QColor& colour);
+    void applyPointer();
+    void hoverTick();
+
+    QLabel* pictures_[2];
+    QLabel* infoLbl_;
+    QTimer* effectTimer_;
+    Colour backColor_;
+    int mousePointer_ = 99;
+    QPixmap mouseIcon_;
+    bool builtInIcon_ = true;
+    bool layingOut_ = false;
+};
+
+} // namespace zendaro
