@@ -1,0 +1,109 @@
+#include "shell/Shell.h"
+
+#include "shell/AboutWindow.h"
+#include "shell/HelpTarget.h"
+#include "shell/HelpWindow.h"
+#include "shell/MainMenu.h"
+#include "shell/Startup.h"
+#include "ui/MessageService.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+namespace zendaro {
+
+Shell::Shell(QString appFolder, QObject* parent) : QObject(parent), appFolder_(std::move(appFolder)) {}
+
+Shell::~Shell() {
+    delete working_;
+    delete menu_;
+}
+
+void Shell::registerWindow(WorkingWindow which, WindowFactory factory) {
+    factories_.insert(which, std::move(factory));
+}
+
+bool Shell::start() {
+    if (started_ != 0)
+        return started_ > 0;
+    const std::optional<RegionalSettings> read = ReadRegionalSeparators();
+    if (!read) {
+        started_ = -1;
+        ShowPlainMessage(RegionalSettingsFailureText(), nullptr);
+        return false;
+    }
+    regional_ = *read;
+    started_ = 1;
+
+    menu_ = new MainMenu;
+    connect(menu_, &MainMenu::openRequested, this, &Shell::openWindow);
+    connect(menu_, &MainMenu::helpRequested, this, [this] { showHelp(QString(), menu_); });
+    connect(menu_, &MainMenu::aboutRequested, this, [this] { showAbout(menu_); });
+    connect(menu_, &MainMenu::exitRequested, this, &Shell::exitProgram);
+    menu_->showCentred();
+    return true;
+}
+
+void Shell::openWindow(WorkingWindow which) {
+    const auto factory = factories_.constFind(which);
+    if (factory == factories_.constEnd() || !*factory)
+        return;
+    const WindowContext context{*this, regional_, appFolder_};
+    QWidget* window = (*factory)(context);
+    if (!window)
+        return;
+    // The shell owns the window from here: it goes away when it closes, either
+    // through "ANA MENÜ" or when it hands over to another working window.
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &QObject::destroyed, this, &Shell::onWorkingWindowGone, Qt::QueuedConnection);
+    working_ = window;
+    window->show();
+    if (menu_)
+        menu_->hide();
+}
+
+void Shell::returnToMenu(QWidget* from) {
+    // The menu is shown before the window closes, so that the program never
+    // passes through a moment with no window at all.
+    if (menu_)
+        menu_->showCentred();
+    if (from)
+        from->close();
+}
+
+void Shell::onWorkingWindowGone() {
+    // A working window that closed without handing over to another one (or
+    // without "ANA MENÜ") must not leave the program running with no window:
+    // the menu comes back.
+    if (exiting_ || !menu_ || menu_->isVisible())
+        return;
+    if (working_ && working_->isVisible())
+        return;
+    menu_->showCentred();
+}
+
+void Shell::showHelp(const QString& anchor, QWidget* owner) {
+    SetHelpTarget(appFolder_, anchor);
+    HelpWindow help(owner);
+    help.exec();
+}
+
+void Shell::showAbout(QWidget* owner) {
+    AboutWindow about(owner);
+    about.exec();
+}
+
+void Shell::exitProgram() {
+    if (exiting_)
+        return;
+    exiting_ = true;
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->isVisible())
+            window->close();
+    }
+    QCoreApplication::exit(0);
+}
+
+} // namespace zendaro

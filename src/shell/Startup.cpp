@@ -1,0 +1,31 @@
+#include "shell/Startup.h"
+
+#include "resources/Pictures.h"
+#include "shell/Shell.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace zendaro {
+
+QString RegionalSettingsFailureText() {
+    return QStringLiteral("BİLGİSAYARINIZIN YEREL AYARLARI OKUNURKEN HATA OLUŞTU... ") +
+           QStringLiteral("\r\n\r\n") + QStringLiteral("LÜTFEN YAZILIM ÜRETİCİSİ İLE GÖRÜŞÜNÜZ...");
+}
+
+void ConfigureApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("ZENDARO"));
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(pictures::AppIcon)));
+    // The program ends only through the exit button of the main menu (or when
+    // the main menu itself is closed), never because no window is showing.
+    app.setQuitOnLastWindowClosed(false);
+}
+
+int RunZendaro(QApplication& app, Shell& shell) {
+    ConfigureApplication(app);
+    if (!shell.start())
+        return 1;
+    return QApplication::exec();
+}
+
+} // namespace zendaro

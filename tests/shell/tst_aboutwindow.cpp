@@ -1,0 +1,178 @@
+// The about window: its shape, texts, picture swap and closing click.
+#include "ShellTestSupport.h"
+#include "shell/AboutWindow.h"
+#include "shell/Shell.h"
+#include "ui/tvShape.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace zendaro;
+
+namespace {
+
+QStringList labelTexts(const AboutWindow& about) {
+    QStringList texts;
+    for (const QLabel* label : about.labels())
+        texts << label->text();
+    return texts;
+}
+
+bool showsPicture(const AboutWindow& about, int index) {
+    return about.picture(index)->isVisible();
+}
+
+} // namespace
+
+class AboutWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowIsExactlyItsShape();
+    void showsNamePurposeAndCredits();
+    void picturesSwapEveryHalfSecondWhileActive();
+    void everyOpeningStartsWithPictureZero();
+    void leftClickAnywhereCloses_data();
+    void leftClickAnywhereCloses();
+    void rightClickDoesNotClose();
+};
+
+void AboutWindowTest::windowIsExactlyItsShape() {
+    AboutWindow about;
+    QCOMPARE(about.objectName(), QStringLiteral("FRMABOUT"));
+    QVERIFY(about.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(about.shape()->objectName(), QStringLiteral("MainShpe"));
+    QCOMPARE(about.shape()->size(), QSize(585, 321)); // 8775 x 4815 twips
+    QCOMPARE(about.size(), about.shape()->size());
+    QCOMPARE(about.shape()->pos(), QPoint(0, 0));
+    // The back runs from one level above (1, 157, 203) at the top to about
+    // (130, 255, 255) at the bottom; there is no title band.
+    const QImage& surface = about.shape()->surface();
+    QCOMPARE(surface.pixelColor(surface.width() / 2, 1), QColor(2, 158, 204));
+    const QColor bottom = surface.pixelColor(surface.width() / 2, surface.height() - 2);
+    QVERIFY2(bottom.red() >= 128 && bottom.red() <= 130 && bottom.green() == 255 && bottom.blue() == 255,
+             qPrintable(bottom.name()));
+}
+
+void AboutWindowTest::showsNamePurposeAndCredits() {
+    AboutWindow about;
+    const QStringList texts = labelTexts(about);
+    QVERIFY(texts.contains(QStringLiteral("ZENDARO")));
+    const QString purpose = QStringLiteral(
+        "          Bu program, Dornela Üniversitesi Not Sisteminden farklı not sistemi kullanan "
+        "üniversitelerden gelen notların Dornela Üniversitesi Not Sistemine dönüştürülmesinde "
+        "kullanılır.");
+    QVERIFY(texts.contains(purpose));
+    for (const QString& heading : {QStringLiteral("Yazılım :"), QStringLiteral("Akış Algoritması :"),
+                                   QStringLiteral("Zendaro Formülü :")})
+        QVERIFY2(texts.contains(heading), qPrintable(heading));
+    // Every label belongs to the one group and lies wholly on the shape.
+    for (const QLabel* label : about.labels()) {
+        QCOMPARE(label->objectName(), QStringLiteral("Label1"));
+        QVERIFY2(about.shape()->rect().contains(label->geometry()), qPrintable(label->text()));
+    }
+    QCOMPARE(about.picture(0)->objectName(), QStringLiteral("Image1"));
+    QCOMPARE(about.picture(1)->objectName(), QStringLiteral("Image1"));
+    QCOMPARE(about.picture(0)->pixmap().size(), QSize(64, 64));
+    QCOMPARE(about.picture(1)->pixmap().size(), QSize(64, 64));
+}
+
+void AboutWindowTest::picturesSwapEveryHalfSecondWhileActive() {
+    AboutWindow about;
+    QVERIFY(!about.timer()->isActive()); // off until the window becomes active
+    QCOMPARE(about.timer()->interval(), 500);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    QVERIFY(about.timer()->isActive());
+    QVERIFY(showsPicture(about, 0));
+    QVERIFY(!showsPicture(about, 1));
+
+    QSignalSpy ticks(about.timer(), &QTimer::timeout);
+    QVERIFY(ticks.wait(1000)); // the first tick
+    QVERIFY(!showsPicture(about, 0));
+    QVERIFY(showsPicture(about, 1));
+    QVERIFY(ticks.wait(1000)); // the second tick
+    QVERIFY(showsPicture(about, 0));
+    QVERIFY(!showsPicture(about, 1));
+}
+
+void AboutWindowTest::everyOpeningStartsWithPictureZero() {
+    Shell shell(QStringLiteral(ZENDARO_APP_DIR));
+    for (int opening = 0; opening < 2; ++opening) {
+        bool startedWithZero = false;
+        bool swapped = false;
+        const bool appeared =
+            zendaro::test::whileModal([&] { shell.showAbout(nullptr); },
+                                      [&](QWidget* modal) {
+                                          auto* about = qobject_cast<AboutWindow*>(modal);
+                                          QVERIFY(about);
+                                          startedWithZero =
+                                              showsPicture(*about, 0) && !showsPicture(*about, 1);
+                                          // Leave it on picture 1.
+                                          QTRY_VERIFY_WITH_TIMEOUT(showsPicture(*about, 1), 1500);
+                                          swapped = true;
+                                          about->close();
+                                      });
+        QVERIFY(appeared);
+        QVERIFY(startedWithZero);
+        QVERIFY(swapped);
+    }
+}
+
+void AboutWindowTest::leftClickAnywhereCloses_data() {
+    QTest::addColumn<QString>("target");
+    QTest::newRow("purpose sentence") << "purpose";
+    QTest::newRow("picture 0") << "picture";
+    QTest::newRow("background") << "background";
+}
+
+void AboutWindowTest::leftClickAnywhereCloses() {
+    QFETCH(QString, target);
+    QWidget owner;
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowActive(&owner));
+    Shell shell(QStringLiteral(ZENDARO_APP_DIR));
+    bool closedByClick = false;
+
+    const bool appeared =
+        zendaro::test::whileModal([&] { shell.showAbout(&owner); },
+                                  [&](QWidget* modal) {
+                                      auto* about = qobject_cast<AboutWindow*>(modal);
+                                      QVERIFY(about);
+                                      if (target == QLatin1String("purpose")) {
+                                          QLabel* purpose = about->labels().at(1);
+                                          QVERIFY(purpose->text().startsWith(QLatin1String("  ")));
+                                          zendaro::test::leftClickAt(purpose, QPoint(100, 10));
+                                      } else if (target == QLatin1String("picture")) {
+                                          zendaro::test::leftClickAt(about->picture(0), QPoint(32, 32));
+                                      } else {
+                                          // Bottom right: no label or picture lies there.
+                                          zendaro::test::leftClickAt(about->shape(), QPoint(575, 315));
+                                      }
+                                      QTRY_VERIFY(!about->isVisible());
+                                      closedByClick = true;
+                                  });
+    QVERIFY(appeared);
+    QVERIFY(closedByClick);
+    // The owner reacts again.
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(owner.isEnabled());
+}
+
+void AboutWindowTest::rightClickDoesNotClose() {
+    AboutWindow about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    const QPoint pos(300, 300);
+    QCursor::setPos(about.shape()->mapToGlobal(pos));
+    QTest::mouseClick(about.shape(), Qt::RightButton, Qt::NoModifier, pos);
+    QTest::mouseClick(about.labels().at(1), Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::qWait(20);
+    QVERIFY(about.isVisible());
+}
+
+QTEST_MAIN(AboutWindowTest)
+#include "tst_aboutwindow.moc"

@@ -1,0 +1,133 @@
+// Start-up: the regional-settings check and what follows from it.
+#include "RecordingMessages.h"
+#include "ShellTestSupport.h"
+#include "shell/Shell.h"
+#include "shell/Startup.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace zendaro;
+
+namespace {
+
+const QString FailureText = QStringLiteral("BİLGİSAYARINIZIN YEREL AYARLARI OKUNURKEN HATA OLUŞTU... \r\n\r\n"
+                                           "LÜTFEN YAZILIM ÜRETİCİSİ İLE GÖRÜŞÜNÜZ...");
+
+QApplication& application() {
+    return *static_cast<QApplication*>(QCoreApplication::instance());
+}
+
+// Sets the locale variables for one test and puts them back afterwards.
+class LocaleEnvironment {
+public:
+    LocaleEnvironment(const QByteArray& lcAll, const QByteArray& lang)
+        : lcAll_(qgetenv("LC_ALL")), lang_(qgetenv("LANG")), hadLcAll_(qEnvironmentVariableIsSet("LC_ALL")) {
+        set("LC_ALL", lcAll);
+        set("LANG", lang);
+    }
+    ~LocaleEnvironment() {
+        set("LC_ALL", hadLcAll_ ? lcAll_ : QByteArray());
+        set("LANG", lang_);
+    }
+    LocaleEnvironment(const LocaleEnvironment&) = delete;
+    LocaleEnvironment& operator=(const LocaleEnvironment&) = delete;
+
+private:
+    static void set(const char* name, const QByteArray& value) {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    QByteArray lcAll_;
+    QByteArray lang_;
+    bool hadLcAll_;
+};
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void unreadableSettingsEndTheProgramWithoutAWindow_data();
+    void unreadableSettingsEndTheProgramWithoutAWindow();
+    void readableSettingsShowTheMenuSilently_data();
+    void readableSettingsShowTheMenuSilently();
+    void startUpRunsOnce();
+    void applicationCarriesItsNameAndIcon();
+};
+
+void StartupTest::unreadableSettingsEndTheProgramWithoutAWindow_data() {
+    QTest::addColumn<QByteArray>("lcAll");
+    QTest::addColumn<QByteArray>("lang");
+    QTest::newRow("LC_ALL names no locale") << QByteArray("xx_XX.UTF-8") << QByteArray("C.UTF-8");
+    QTest::newRow("LANG names no locale") << QByteArray() << QByteArray("xx_XX.UTF-8");
+}
+
+void StartupTest::unreadableSettingsEndTheProgramWithoutAWindow() {
+    QFETCH(QByteArray, lcAll);
+    QFETCH(QByteArray, lang);
+    zendaro::test::RecordingMessages messages;
+    int status = 0;
+    {
+        LocaleEnvironment environment(lcAll, lang);
+        Shell shell(QStringLiteral(ZENDARO_APP_DIR));
+        // The event loop never starts: RunZendaro returns straight after the message.
+        status = RunZendaro(application(), shell);
+        QVERIFY(!shell.mainMenu());
+    }
+    QVERIFY(status != 0);
+    QCOMPARE(messages.messages.size(), 1);
+    const auto& message = messages.messages.first();
+    QVERIFY(message.plain); // the standard box, not the program's own
+    QCOMPARE(message.text, FailureText);
+    QVERIFY(!message.owner);
+    QCOMPARE(zendaro::test::visibleTopLevels(), QStringList());
+}
+
+void StartupTest::readableSettingsShowTheMenuSilently_data() {
+    QTest::addColumn<QByteArray>("lcAll");
+    QTest::newRow("C.UTF-8") << QByteArray("C.UTF-8");
+    QTest::newRow("POSIX") << QByteArray("POSIX");
+}
+
+void StartupTest::readableSettingsShowTheMenuSilently() {
+    QFETCH(QByteArray, lcAll);
+    zendaro::test::RecordingMessages messages;
+    LocaleEnvironment environment(lcAll, QByteArray("C.UTF-8"));
+    Shell shell(QStringLiteral(ZENDARO_APP_DIR));
+    QVERIFY(shell.start());
+    QVERIFY(messages.messages.isEmpty());
+    QVERIFY(shell.mainMenu());
+    QVERIFY(shell.mainMenu()->isVisible());
+    QVERIFY(!shell.regional().decimalSeparator.isEmpty());
+    QCOMPARE(zendaro::test::visibleTopLevels(), QStringList{QStringLiteral("FRMMAIN")});
+}
+
+void StartupTest::startUpRunsOnce() {
+    zendaro::test::RecordingMessages messages;
+    Shell shell(QStringLiteral(ZENDARO_APP_DIR));
+    {
+        LocaleEnvironment environment("C.UTF-8", "C.UTF-8");
+        QVERIFY(shell.start());
+    }
+    MainMenu* menu = shell.mainMenu();
+    LocaleEnvironment broken("xx_XX.UTF-8", "xx_XX.UTF-8");
+    QVERIFY(shell.start());
+    QCOMPARE(shell.mainMenu(), menu);
+    QVERIFY(messages.messages.isEmpty());
+}
+
+void StartupTest::applicationCarriesItsNameAndIcon() {
+    ConfigureApplication(application());
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("ZENDARO"));
+    QVERIFY(!QApplication::windowIcon().isNull());
+    QVERIFY(!QApplication::windowIcon().pixmap(64, 64).isNull());
+    // Hiding the menu for a working window must not end the program.
+    QVERIFY(!QApplication::quitOnLastWindowClosed());
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
