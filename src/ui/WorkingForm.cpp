@@ -1,0 +1,91 @@
+#include "WorkingForm.h"
+
+#include "resources/Pictures.h"
+#include "ui/Fonts.h"
+#include "ui/MessageService.h"
+#include "ui/PictureBttn.h"
+#include "ui/Twips.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+namespace zendaro {
+
+WorkingForm::WorkingForm(const QString& objectName, const QString& heading, Navigator& navigator,
+                         const QString& helpAnchor, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), navigator_(navigator),
+      background_(pictures::LoadPicture(pictures::BackgroundWindow, QSize(twips(12405), twips(9285)))) {
+    setObjectName(objectName);
+    setWindowTitle(QStringLiteral("ZENDARO"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twips(12405), twips(9285));
+
+    heading_ = new QLabel(heading, this);
+    heading_->setObjectName(QStringLiteral("Label1"));
+    heading_->setGeometry(twipsRect(180, 1440, 12015, 615));
+    heading_->setAlignment(Qt::AlignCenter);
+    heading_->setFont(legacyFont(QStringLiteral("Arial"), 18, true));
+    heading_->setStyleSheet(QStringLiteral("color: rgb(3, 133, 209);"));
+
+    back_ = new PictureBttn(this);
+    back_->setObjectName(QStringLiteral("BTN_BACK"));
+    back_->setPictureNormal(pictures::LoadPicture(pictures::BackNormal));
+    back_->setPictureLight(pictures::LoadPicture(pictures::BackLight));
+    back_->setCaption(QStringLiteral("ANA MENÜ   "));
+    back_->setToolTip(QStringLiteral("ANA MENÜ"));
+    back_->move(twips(9900), twips(8100));
+    connect(back_, &PictureBttn::LClick, this, &WorkingForm::returnToMenu);
+
+    if (!helpAnchor.isEmpty()) {
+        help_ = new PictureBttn(this);
+        help_->setObjectName(QStringLiteral("BTN_HELP"));
+        help_->setPictureNormal(pictures::LoadPicture(pictures::HelpNormal));
+        help_->setPictureLight(pictures::LoadPicture(pictures::HelpLight));
+        help_->setCaption(QString());
+        help_->setToolTip(QStringLiteral("YARDIM"));
+        help_->move(twips(600), twips(8100));
+        connect(help_, &PictureBttn::LClick, this,
+                [this, helpAnchor] { navigator_.showHelp(helpAnchor, this); });
+    }
+}
+
+void WorkingForm::returnToMenu() {
+    navigator_.returnToMenu(this);
+}
+
+void WorkingForm::failAndReturnToMenu(const QString& storeText) {
+    QTimer::singleShot(0, this, [this, storeText] {
+        ShowMessage(storeText, StyleOk, IconStop, this);
+        returnToMenu();
+    });
+}
+
+void WorkingForm::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.drawPixmap(rect(), background_);
+}
+
+void WorkingForm::showEvent(QShowEvent* event) {
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    blendButtons();
+    QWidget::showEvent(event);
+}
+
+void WorkingForm::blendButtons() {
+    // A picture button shows its background colour around its picture and
+    // caption: give each the colour of the background picture where it lies.
+    const QImage image = background_.toImage();
+    for (PictureBttn* button : findChildren<PictureBttn*>()) {
+        const QPoint centre = button->mapTo(this, button->rect().center());
+        const QPoint at(qBound(0, centre.x() * image.width() / qMax(1, width()), image.width() - 1),
+                        qBound(0, centre.y() * image.height() / qMax(1, height()), image.height() - 1));
+        button->setBackColor(fromQColor(image.pixelColor(at)));
+    }
+}
+
+} // namespace zendaro

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ui/Navigator.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+namespace zendaro {
+
+class PictureBttn;
+
+// What the four working windows share: no title bar and no border, the fixed
+// size of 12405 × 9285 twips, the background picture, the heading, the
+// "ANA MENÜ" button that returns to the main menu and, where the window has
+// one, the help button that opens the help page at the window's anchor.
+class WorkingForm : public QWidget {
+    Q_OBJECT
+public:
+    // `helpAnchor` empty: the window has no help button.
+    WorkingForm(const QString& objectName, const QString& heading, Navigator& navigator,
+                const QString& helpAnchor, QWidget* parent = nullptr);
+
+    QLabel* heading() const { return heading_; }
+    PictureBttn* backButton() const { return back_; }
+    PictureBttn* helpButton() const { return help_; }
+    Navigator& navigator() const { return navigator_; }
+
+    // Shows the main menu again and closes this window.
+    void returnToMenu();
+
+    // The window cannot work without its store: shows the store's text and
+    // goes back to the main menu, once the window is on its way.
+    void failAndReturnToMenu(const QString& storeText);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void blendButtons();
+
+    Navigator& navigator_;
+    QPixmap background_;
+    QLabel* heading_;
+    PictureBttn* back_;
+    PictureBttn* help_ = nullptr;
+};
+
+} // namespace zendaro
