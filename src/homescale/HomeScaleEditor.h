@@ -1,0 +1,66 @@
+#pragma once
+
+#include "store/DataView.h"
+#include "ui/WorkingForm.h"
+
+#include <QLocale>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace zendaro {
+
+class DataGrid;
+class PictureBttn;
+
+// FRMDORNELAOLCEK: lists the home scales, shows the current one's details and
+// nine grades, and adds, changes and deletes scales. Browsing, adding and
+// changing are its three states.
+class HomeScaleEditor : public WorkingForm {
+    Q_OBJECT
+public:
+    enum class State { Browsing, Adding, Changing };
+
+    HomeScaleEditor(const QString& databasePath, const QLocale& locale, Navigator& navigator,
+                    QWidget* parent = nullptr);
+
+    State state() const { return state_; }
+    QString mode() const { return mode_; }
+
+private:
+    void buildGrids(const QLocale& locale);
+    void buildEditPanel();
+    void buildButtons();
+    void load();
+
+    void setState(State state);
+    void showCurrentScale();
+    void clearBoxes();
+    void colourLadder();
+
+    void startAdding();
+    void startChanging();
+    void deleteScale();
+    void save();
+    void cancel();
+
+    DataView scales_;
+    DataView grades_;
+    State state_ = State::Browsing;
+    QString mode_; // "EKLE" or "DUZENLE"; kept after a save or a cancel
+
+    DataGrid* scaleList_;
+    DataGrid* gradeList_;
+    QGroupBox* editPanel_;
+    QLineEdit* name_;
+    QComboBox* level_;
+    QComboBox* maxFail_;
+    QVector<QLabel*> ladderLabels_;
+    QFrame* browseButtons_;
+    QFrame* editButtons_;
+};
+
+} // namespace zendaro
