@@ -1,0 +1,358 @@
+#include "ConversionForm.h"
+
+#include "resources/Pictures.h"
+#include "store/Queries.h"
+#include "store/TurkishText.h"
+#include "ui/DataGrid.h"
+#include "ui/Fonts.h"
+#include "ui/MessageService.h"
+#include "ui/PictureBttn.h"
+#include "ui/Twips.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace zendaro {
+
+namespace {
+
+const QString placeholderText = QStringLiteral("S E Ç İ N İ Z . . .");
+const QString captionColour = QStringLiteral("color: rgb(1, 157, 203);");
+const QString captionHoverColour = QStringLiteral("color: rgb(255, 0, 0);");
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, QRect place) {
+    auto* l = new QLabel(text, parent);
+    if (name)
+        l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(place);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFont(legacyFont(QStringLiteral("Arial"), 9.75, true));
+    l->setStyleSheet(QStringLiteral("color: rgb(3, 133, 209);"));
+    return l;
+}
+
+} // namespace
+
+ConversionForm::ConversionForm(const QString& objectName, const QString& banner, const QString& helpAnchor,
+                               const QString& databasePath, const RegionalSettings& regional,
+                               Navigator& navigator, QWidget* parent)
+    : WorkingForm(objectName, banner, navigator, helpAnchor, parent),
+      regional_(regional), views_{otherScales_, homeScales_, otherGrades_, homeGrades_, search_} {
+    otherScales_.setObjectName(QStringLiteral("Data_diger_olcek"));
+    homeScales_.setObjectName(QStringLiteral("Data_dornela_olcek"));
+    otherGrades_.setObjectName(QStringLiteral("Data_diger_notlar"));
+    homeGrades_.setObjectName(QStringLiteral("Data_dornela_notlar"));
+    search_.setObjectName(QStringLiteral("Data_Arama"));
+    for (DataView* view : {&otherScales_, &homeScales_, &otherGrades_, &homeGrades_, &search_})
+        view->SetDatabaseName(databasePath);
+
+    const int intervals[3] = {2, 2, 250};
+    for (int i = 0; i < 3; ++i) {
+        timers_[i] = new QTimer(this);
+        timers_[i]->setObjectName(QStringLiteral("Timer%1").arg(i + 1));
+        timers_[i]->setInterval(intervals[i]);
+    }
+    connect(timers_[0], &QTimer::timeout, this, [this] { timer1Tick(); });
+    connect(timers_[1], &QTimer::timeout, this, [this] { timer2Tick(); });
+    connect(timers_[2], &QTimer::timeout, this, [this] { timer3Tick(); });
+
+    buildPickers();
+    buildGrids();
+    buildPanel();
+    load();
+}
+
+QTimer* ConversionForm::timer(int number) const {
+    return timers_[number - 1];
+}
+
+void ConversionForm::buildPickers() {
+    label(this, "Label2", QStringLiteral("DİĞER ÜNİVERSİTE NOT ÖLÇEĞİ"), twipsRect(240, 2400, 5655, 255));
+    label(this, "Label3", QStringLiteral("DORNELA ÜNİVERSİTESİ NOT ÖLÇEĞİ"),
+          twipsRect(6420, 2400, 5655, 255));
+
+    auto picker = [this](const char* name, int left) {
+        auto* combo = new QComboBox(this);
+        combo->setObjectName(QString::fromLatin1(name));
+        combo->setGeometry(twipsRect(left, 2760, 5715, 360));
+        return combo;
+    };
+    otherPicker_ = picker("CMB_KAYNAK_OLCEK", 240);
+    homePicker_ = picker("CMB_DORNELA_OLCEK", 6420);
+    connect(otherPicker_, &QComboBox::activated, this, &ConversionForm::pickOtherScale);
+    connect(homePicker_, &QComboBox::activated, this, &ConversionForm::pickHomeScale);
+
+    // The placeholders lie over the text part of each picker; a click passes
+    // through them to the picker.
+    auto placeholder = [this](const char* name, int left) {
+        auto* box = new QLineEdit(placeholderText, this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setGeometry(twipsRect(left, 2820, 5355, 225));
+        box->setAlignment(Qt::AlignCenter);
+        box->setReadOnly(true);
+        box->setFrame(false);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setAttribute(Qt::WA_TransparentForMouseEvents);
+        box->setStyleSheet(QStringLiteral("background: white; color: rgb(3, 133, 209); font-weight: bold;"));
+        return box;
+    };
+    otherPlaceholder_ = placeholder("TXT_KAYNAK_SEC", 300);
+    homePlaceholder_ = placeholder("TXT_DORNELA_SEC", 6480);
+}
+
+void ConversionForm::buildGrids() {
+    const QVector<GridColumn> columns{{QStringLiteral("Harf Notu"), QStringLiteral("harf_notu"), false},
+                                      {QStringLiteral("Sayısal Not"), QStringLiteral("sayisal_not"), true},
+                                      {QStringLiteral("Başarı Durumu"), QStringLiteral("durum"), false}};
+    otherGrid_ = new DataGrid(QStringLiteral("DG_DIGER_NOTLAR"), this);
+    otherGrid_->setGeometry(twipsRect(240, 3300, 5715, 2745));
+    otherGrid_->bindView(&otherGrades_, columns, regional_.locale);
+    homeGrid_ = new DataGrid(QStringLiteral("DG_DORNELA_NOTLAR"), this);
+    homeGrid_->setGeometry(twipsRect(6420, 3300, 5715, 2745));
+    homeGrid_->bindView(&homeGrades_, columns, regional_.locale);
+    for (DataGrid* grid : {otherGrid_, homeGrid_}) {
+        grid->setFont(msSansSerif825());
+        grid->hide();
+    }
+}
+
+void ConversionForm::buildPanel() {
+    panel_ = new QFrame(this);
+    panel_->setObjectName(QStringLiteral("CER_DONUSUM"));
+    panel_->setGeometry(twipsRect(240, 6180, 11895, 1755));
+    panel_->hide();
+
+    // The letter label lies beneath the buttons: it slides out from behind them.
+    homeLetter_ = new QLabel(panel_);
+    homeLetter_->setObjectName(QStringLiteral("LBL_DORNELA_HARF_NOTU"));
+    homeLetter_->setGeometry(twipsRect(5520, 480, 1155, 825));
+    homeLetter_->setAlignment(Qt::AlignCenter);
+    homeLetter_->setFont(legacyFont(QStringLiteral("Arial"), 47.25, true));
+
+    homeNumeric_ = new QLabel(panel_);
+    homeNumeric_->setObjectName(QStringLiteral("LBL_DORNELA_SAYISAL_NOT"));
+    homeNumeric_->setGeometry(twipsRect(8520, 1440, 1935, 285));
+    homeNumeric_->setAlignment(Qt::AlignCenter);
+    homeNumeric_->setFont(legacyFont(QStringLiteral("Arial"), 9.75, true));
+    homeNumeric_->hide();
+
+    input_ = new QLineEdit(panel_);
+    input_->setObjectName(QStringLiteral("TXT_DONUSTURULECEK_NOT"));
+    input_->setGeometry(twipsRect(2160, 660, 1155, 660));
+    input_->setMaxLength(5);
+    input_->setAlignment(Qt::AlignCenter);
+    input_->setFont(legacyFont(QStringLiteral("Arial"), 24, true));
+    connect(input_, &QLineEdit::textChanged, this, [this] { inputChanged(); });
+
+    convertCaption_ = new QLabel(QStringLiteral("DÖNÜŞTÜR"), panel_);
+    convertCaption_->setObjectName(QStringLiteral("LBL_DONUSTUR"));
+    convertCaption_->setGeometry(twipsRect(5520, 180, 1035, 255));
+    convertCaption_->setFont(legacyFont(QStringLiteral("Arial"), 9.75, true));
+    convertCaption_->setStyleSheet(captionColour);
+    convertCaption_->setCursor(Qt::PointingHandCursor);
+    convertCaption_->installEventFilter(this);
+
+    auto button = [this](const char* name, const char* normal, const char* light) {
+        auto* b = new PictureBttn(panel_);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setPictureNormal(pictures::LoadPicture(QString::fromLatin1(normal)));
+        b->setPictureLight(pictures::LoadPicture(QString::fromLatin1(light)));
+        b->setCaption(QString());
+        b->move(twips(5520), twips(480));
+        return b;
+    };
+    zendaro_ = button("BTN_ZENDARO", pictures::ZendaroNormal, pictures::ZendaroLight);
+    donusum_ = button("BTN_DONUSUM", pictures::DonusumNormal, pictures::DonusumLight);
+    donusum_->hide();
+    connect(zendaro_, &PictureBttn::LClick, this, &ConversionForm::convert);
+    connect(zendaro_, &PictureBttn::MouseOver, this,
+            [this] { convertCaption_->setStyleSheet(captionHoverColour); });
+    connect(zendaro_, &PictureBttn::MouseOut, this,
+            [this] { convertCaption_->setStyleSheet(captionColour); });
+}
+
+bool ConversionForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == convertCaption_ && event->type() == QEvent::MouseButtonRelease) {
+        convert();
+        return true;
+    }
+    return WorkingForm::eventFilter(watched, event);
+}
+
+void ConversionForm::load() {
+    try {
+        otherScales_.SetRecordSource(queries::Q5());
+        otherScales_.Refresh();
+        homeScales_.SetRecordSource(queries::Q6());
+        homeScales_.Refresh();
+        loaded_ = true;
+    } catch (const StoreError& error) {
+        failAndReturnToMenu(error.text());
+    }
+}
+
+void ConversionForm::showEvent(QShowEvent* event) {
+    WorkingForm::showEvent(event);
+    if (firstActivation_ && loaded_)
+        QTimer::singleShot(0, this, &ConversionForm::firstActivation);
+}
+
+void ConversionForm::firstActivation() {
+    if (!firstActivation_)
+        return;
+    firstActivation_ = false;
+    auto handOver = [this](const char* text, WorkingWindow editor) {
+        ShowMessage(QString::fromUtf8(text), StyleOk, IconStop, this);
+        navigator().openWindow(editor);
+        close();
+    };
+    if (otherScales_.RecordCount() == 0)
+        return handOver("LÜTFEN ÖNCELİKLE NOTU DÖNÜŞTÜRÜLECEK ÜNİVERSİTENİN NOT ÖLÇEĞİNİ GİRİNİZ...",
+                        WorkingWindow::OtherScales);
+    if (homeScales_.RecordCount() == 0)
+        return handOver("LÜTFEN ÖNCELİKLE DORNELA ÜNİVERSİTENİN NOT ÖLÇEĞİNİ GİRİNİZ...",
+                        WorkingWindow::HomeScales);
+    try {
+        fillPicker(otherPicker_, otherScales_, true);
+        fillPicker(homePicker_, homeScales_, false);
+    } catch (const StoreError& error) {
+        failAndReturnToMenu(error.text());
+    }
+}
+
+void ConversionForm::fillPicker(QComboBox* picker, DataView& view, bool withSystem) {
+    picker->clear();
+    view.MoveFirst();
+    while (!view.AtBOF() && !view.AtEOF()) {
+        QString text = view.Field(QStringLiteral("olcek_adi")).toString();
+        if (withSystem)
+            text += QStringLiteral(" (") + view.Field(QStringLiteral("not_sistemi")).toString() +
+                    QLatin1Char(')');
+        picker->addItem(text, view.Field(QStringLiteral("id")));
+        view.MoveNext();
+    }
+    picker->setCurrentIndex(-1);
+    view.Refresh();
+}
+
+void ConversionForm::pickOtherScale() {
+    emptyBoxesOnPick();
+    if (otherPicker_->currentIndex() < 0) {
+        otherPlaceholder_->show();
+        otherGrid_->hide();
+        panel_->hide();
+        return;
+    }
+    try {
+        otherScales_.Refresh();
+        otherScales_.FindFirst(queries::C2(otherPicker_->currentData().toLongLong()));
+        const bool letterScale = EqualsIgnoringCaseTr(
+            otherScales_.Field(QStringLiteral("not_sistemi")).toString(), QStringLiteral("Harf Notu"));
+        otherGrid_->setColumnShown(QStringLiteral("Harf Notu"), letterScale);
+        otherGrid_->redraw();
+        showScaleKind(letterScale);
+        otherGrades_.SetRecordSource(queries::Q4(otherScales_.Field(QStringLiteral("id")).toLongLong()));
+        otherGrades_.Refresh();
+    } catch (const StoreError& error) {
+        ShowMessage(error.text(), StyleOk, IconStop, this);
+        return;
+    }
+    otherPlaceholder_->hide();
+    otherGrid_->setRowMarker(false);
+    otherGrid_->show();
+    showPanelWhenBothPicked();
+}
+
+void ConversionForm::pickHomeScale() {
+    emptyBoxesOnPick();
+    homeLetter_->clear();
+    if (homePicker_->currentIndex() < 0) {
+        homePlaceholder_->show();
+        homeGrid_->hide();
+        panel_->hide();
+        return;
+    }
+    try {
+        homeScales_.Refresh();
+        homeScales_.FindFirst(queries::C2(homePicker_->currentData().toLongLong()));
+        homeGrades_.SetRecordSource(queries::Q2(homeScales_.Field(QStringLiteral("id")).toLongLong()));
+        homeGrades_.Refresh();
+    } catch (const StoreError& error) {
+        ShowMessage(error.text(), StyleOk, IconStop, this);
+        return;
+    }
+    homePlaceholder_->hide();
+    homeGrid_->show();
+    homeGrid_->setRowMarker(false);
+    showPanelWhenBothPicked();
+}
+
+void ConversionForm::showPanelWhenBothPicked() {
+    panel_->setVisible(otherGrid_->isVisibleTo(this) && homeGrid_->isVisibleTo(this));
+    if (panel_->isVisibleTo(this))
+        focusAfterPick();
+}
+
+void ConversionForm::convert() {
+    // The result display starts again from rest.
+    homeLetter_->move(twips(5520), homeLetter_->y());
+    homeNumeric_->hide();
+
+    ConversionResult result;
+    try {
+        result = ConvertGrade(input_->text(), variant(), views_, regional_, this);
+    } catch (const StoreError& error) {
+        ShowMessage(error.text(), StyleOk, IconStop, this);
+        return;
+    }
+    if (input_->text() != result.inputText)
+        input_->setText(result.inputText);
+    if (result.outcome == ConversionResult::Outcome::FocusInput) {
+        input_->setFocus();
+        return;
+    }
+    if (result.outcome != ConversionResult::Outcome::Converted)
+        return;
+    otherGrid_->setRowMarker(true);
+    homeLetter_->setText(result.homeLetter);
+    const QString colour = QStringLiteral("color: %1;").arg(result.colour.name());
+    homeLetter_->setStyleSheet(colour);
+    homeNumeric_->setStyleSheet(colour);
+    homeNumeric_->setText(result.numericCaption);
+    blinkCount_ = 0;
+    startAnimation();
+}
+
+void ConversionForm::timer3Tick() {
+    setEnabled(false);
+    if (blinkCount_ <= 1) {
+        ++blinkCount_;
+        zendaro_->setVisible(!zendaro_->isVisibleTo(panel_));
+        donusum_->setVisible(!donusum_->isVisibleTo(panel_));
+        return;
+    }
+    timers_[2]->stop();
+    timers_[1]->start();
+}
+
+bool ConversionForm::animating() const {
+    return timers_[0]->isActive() || timers_[1]->isActive() || timers_[2]->isActive();
+}
+
+bool ConversionForm::advanceAnimation() {
+    if (timers_[0]->isActive())
+        timer1Tick();
+    else if (timers_[2]->isActive())
+        timer3Tick();
+    else if (timers_[1]->isActive())
+        timer2Tick();
+    else
+        return false;
+    return true;
+}
+
+} // namespace zendaro
