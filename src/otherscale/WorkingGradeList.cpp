@@ -1,0 +1,86 @@
+#include "WorkingGradeList.h"
+
+#include "OtherScaleTexts.h"
+#include "store/TurkishText.h"
+
+#include <algorithm>
+
+namespace zendaro {
+
+QString GradeStatus(double value, double maxFail) {
+    return value <= maxFail ? otherscale::FailWord() : otherscale::PassWord();
+}
+
+bool SameLetterGrade(const QString& a, const QString& b) {
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const char16_t x = a.at(i).unicode();
+        const char16_t y = b.at(i).unicode();
+        if (x == y)
+            continue;
+        const auto fold = [](char16_t c) {
+            return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c;
+        };
+        if (fold(x) != fold(y))
+            return false;
+    }
+    return true;
+}
+
+int WorkingGradeList::insertByValue(WorkingGrade grade) {
+    // Highest first: the place is after every row with a greater value.
+    const auto place = std::partition_point(rows_.begin(), rows_.end(),
+                                            [&](const WorkingGrade& row) { return row.value > grade.value; });
+    const auto row = static_cast<int>(place - rows_.begin());
+    rows_.insert(row, std::move(grade));
+    return row;
+}
+
+void WorkingGradeList::removeRow(int row) {
+    if (row >= 0 && row < size())
+        rows_.removeAt(row);
+}
+
+int WorkingGradeList::findValue(double value) const {
+    for (int i = 0; i < size(); ++i)
+        if (rows_.at(i).value == value)
+            return i;
+    return -1;
+}
+
+int WorkingGradeList::findLetter(const QString& letter) const {
+    for (int i = 0; i < size(); ++i)
+        if (SameLetterGrade(rows_.at(i).letter, letter))
+            return i;
+    return -1;
+}
+
+void WorkingGradeList::remark(double maxFail) {
+    for (WorkingGrade& row : rows_)
+        row.status = GradeStatus(row.value, maxFail);
+}
+
+ScaleSummary BuildScaleSummary(WorkingGradeList& list) {
+    ScaleSummary summary;
+    if (list.isEmpty())
+        return summary;
+    summary.maxPass = list.at(0).value;
+    summary.minFail = list.at(list.size() - 1).value;
+    for (int i = 0; i < list.size(); ++i) {
+        const WorkingGrade& row = list.at(i);
+        if (EqualsIgnoringCaseTr(row.status, otherscale::PassWord())) {
+            list.setStep(i, summary.passCount++);
+            continue;
+        }
+        if (summary.failCount == 0) {
+            summary.maxFail = row.value;
+            if (i > 0)
+                summary.minPass = list.at(i - 1).value;
+        }
+        list.setStep(i, summary.failCount++);
+    }
+    return summary;
+}
+
+} // namespace zendaro
