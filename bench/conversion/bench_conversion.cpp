@@ -1,13 +1,25 @@
-// Speed of the conversion: the formula chain alone, and one whole conversion
-// on a numeric scale of 10,001 grades (100 to 0 by 0.01).
+// Speed of the conversion: the formula chain alone, one whole conversion on a
+// numeric scale of 10,001 grades (100 to 0 by 0.01), the same conversion
+// through the convert button of each conversion window (without the result
+// animation), and opening the one-to-one window with its pickers filled from
+// 1,000 stored scales of each kind.
 #include "RecordingMessages.h"
+#include "RecordingNavigator.h"
 #include "TestDatabase.h"
+#include "conversion/BatchWindow.h"
 #include "conversion/ConvertGrade.h"
 #include "conversion/Formula.h"
+#include "conversion/OneToOneWindow.h"
 #include "store/DataView.h"
 #include "store/Queries.h"
+#include "ui/PictureBttn.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -64,7 +76,21 @@ struct Window {
     ConversionViews views{otherScales, homeScales, otherGrades, homeGrades, search};
 };
 
+// 1,000 other scales and 1,000 home scales (names only: filling the pickers
+// reads no grades).
+const char* const thousandScalesSql = R"(
+INSERT INTO diger_olcek (olcek_adi, not_sistemi, Max_GN, Min_GN, Max_KN, Min_KN,
+                         Gecer_Not_Sayisi, Kalir_Not_Sayisi)
+  WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000)
+  SELECT printf('Üniversite %04d', (i * 7919) % 1000),
+         CASE WHEN i % 2 = 0 THEN 'Harf Notu' ELSE 'Sayısal Not' END, 4, 2, 1.5, 0, 5, 3 FROM n;
+INSERT INTO dornela_olcek (olcek_adi, egitim_duzeyi, max_GN, min_GN, max_KN, min_KN)
+  WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000)
+  SELECT printf('Dornela %04d', (i * 7919) % 1000), 'Lisans', 4, 2.5, 2, 0 FROM n;
+)";
+
 std::unique_ptr<test::TestDatabase> database;
+std::unique_ptr<test::TestDatabase> thousandScales;
 
 void BM_RoundingChain(benchmark::State& state) {
     double value = 3.6249;
@@ -105,15 +131,72 @@ void BM_ConvertGradeOnNumericScaleOf10001(benchmark::State& state) {
 }
 BENCHMARK(BM_ConvertGradeOnNumericScaleOf10001)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// Opening FRMBIREBIR: load, show and the first activation that fills both
+// pickers, until the window is ready for a pick.
+void BM_OpenOneToOneWithThousandScalesEach(benchmark::State& state) {
+    test::RecordingNavigator navigator;
+    const RegionalSettings settings = RegionalSettings::turkish();
+    for (auto _ : state) {
+        auto* window = new OneToOneWindow(thousandScales->path(), settings, navigator);
+        window->show();
+        auto* home = window->findChild<QComboBox*>(QStringLiteral("CMB_DORNELA_OLCEK"));
+        while (home->count() < 1000)
+            QCoreApplication::processEvents();
+        state.PauseTiming();
+        if (window->findChild<QComboBox*>(QStringLiteral("CMB_KAYNAK_OLCEK"))->count() != 1000)
+            state.SkipWithError("the pickers were not filled");
+        delete window;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenOneToOneWithThousandScalesEach)->Unit(benchmark::kMillisecond);
+
+// One conversion through a window's convert button on the 10,001-grade scale:
+// everything up to the start of the result animation, which is then stopped.
+template <typename WindowType> void BM_ConvertInWindow(benchmark::State& state) {
+    test::RecordingNavigator navigator;
+    WindowType window(database->path(), RegionalSettings::turkish(), navigator);
+    window.show();
+    QCoreApplication::processEvents(); // the first activation fills the pickers
+    const std::pair<const char*, qint64> picks[] = {{"CMB_KAYNAK_OLCEK", 2}, {"CMB_DORNELA_OLCEK", 1}};
+    for (const auto& [name, id] : picks) {
+        auto* picker = window.template findChild<QComboBox*>(QString::fromLatin1(name));
+        const int index = picker->findData(id);
+        picker->setCurrentIndex(index);
+        emit picker->activated(index);
+    }
+    auto* input = window.template findChild<QLineEdit*>(QStringLiteral("TXT_DONUSTURULECEK_NOT"));
+    auto* button = window.template findChild<PictureBttn*>(QStringLiteral("BTN_ZENDARO"));
+    auto* letter = window.template findChild<QLabel*>(QStringLiteral("LBL_DORNELA_HARF_NOTU"));
+    const QList<QTimer*> timers = window.template findChildren<QTimer*>(QRegularExpression("^Timer[123]$"));
+    for (auto _ : state) {
+        input->setText(QStringLiteral("73,45"));
+        emit button->LClick();
+        state.PauseTiming();
+        if (!window.animating() || letter->text() != QLatin1String("BB"))
+            state.SkipWithError("the conversion failed");
+        for (QTimer* timer : timers)
+            timer->stop();
+        window.setEnabled(true);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK_TEMPLATE(BM_ConvertInWindow, OneToOneWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_ConvertInWindow, BatchWindow)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     test::RecordingMessages messages; // no box may open during a measurement
     database = std::make_unique<test::TestDatabase>(QString::fromUtf8(fixtureSql));
+    thousandScales = std::make_unique<test::TestDatabase>(QString::fromUtf8(thousandScalesSql));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     database.reset();
+    thousandScales.reset();
     return 0;
 }

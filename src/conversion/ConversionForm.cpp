@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +34,15 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect plac
     l->setFont(legacyFont(QStringLiteral("Arial"), 9.75, true));
     l->setStyleSheet(QStringLiteral("color: rgb(3, 133, 209);"));
     return l;
+}
+
+// The home letter's type: bold 47.25 points, made smaller only when the letter
+// would not fit its label (two wide capitals do not at that size).
+QFont homeLetterFont(const QString& letter, int room) {
+    QFont font = legacyFont(QStringLiteral("Arial"), 47.25, true);
+    while (font.pointSizeF() > 12 && QFontMetrics(font).horizontalAdvance(letter) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.75);
+    return font;
 }
 
 } // namespace
@@ -131,7 +141,7 @@ void ConversionForm::buildPanel() {
     homeLetter_->setObjectName(QStringLiteral("LBL_DORNELA_HARF_NOTU"));
     homeLetter_->setGeometry(twipsRect(5520, 480, 1155, 825));
     homeLetter_->setAlignment(Qt::AlignCenter);
-    homeLetter_->setFont(legacyFont(QStringLiteral("Arial"), 47.25, true));
+    homeLetter_->setFont(homeLetterFont(QString(), homeLetter_->width()));
 
     homeNumeric_ = new QLabel(panel_);
     homeNumeric_->setObjectName(QStringLiteral("LBL_DORNELA_SAYISAL_NOT"));
@@ -151,7 +161,8 @@ void ConversionForm::buildPanel() {
     convertCaption_ = new QLabel(QStringLiteral("DÖNÜŞTÜR"), panel_);
     convertCaption_->setObjectName(QStringLiteral("LBL_DONUSTUR"));
     convertCaption_->setGeometry(twipsRect(5520, 180, 1035, 255));
-    convertCaption_->setFont(legacyFont(QStringLiteral("Arial"), 9.75, true));
+    convertCaption_->setAlignment(Qt::AlignCenter);
+    convertCaption_->setFont(legacyFont(QStringLiteral("Arial"), 8.25, true)); // fits above the button
     convertCaption_->setStyleSheet(captionColour);
     convertCaption_->setCursor(Qt::PointingHandCursor);
     convertCaption_->installEventFilter(this);
@@ -319,6 +330,7 @@ void ConversionForm::convert() {
         return;
     otherGrid_->setRowMarker(true);
     homeLetter_->setText(result.homeLetter);
+    homeLetter_->setFont(homeLetterFont(result.homeLetter, homeLetter_->width() - 2));
     const QString colour = QStringLiteral("color: %1;").arg(result.colour.name());
     homeLetter_->setStyleSheet(colour);
     homeNumeric_->setStyleSheet(colour);

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "conversion/ConversionForm.h"
+
+#include <QPointer>
+#include <QVector>
+
+namespace zendaro {
+
+// FRMCOGUL: the conversion window with a course-entry area (a course's grade,
+// its credit, an add-to-list button and the course list). The convert button
+// converts the single grade of the input box below the grids; the result
+// animation flashes the convert button twice, then slides the home letter out
+// from behind it to the right. The typed grade does not move.
+class BatchWindow : public ConversionForm {
+    Q_OBJECT
+public:
+    BatchWindow(const QString& databasePath, const RegionalSettings& regional, Navigator& navigator,
+                QWidget* parent = nullptr);
+
+    // One row of the course list.
+    struct Course {
+        QString letter;
+        double numeric = 0;
+        double credit = 0;
+    };
+    const QVector<Course>& courses() const { return courses_; }
+
+protected:
+    void emptyBoxesOnPick() override;
+    void showScaleKind(bool letterScale) override;
+    void focusAfterPick() override;
+    void inputChanged() override;
+    ConversionVariant variant() const override { return ConversionVariant::Batch; }
+    void startAnimation() override;
+    void timer2Tick() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildCaptions();
+    void buildCourseArea();
+    void addToList();
+
+    QLineEdit* courseGrade_;
+    QLineEdit* courseCredit_;
+    DataGrid* courseGrid_;
+    QVector<Course> courses_;
+    // The control that had the focus when the animation began: disabling the
+    // window takes the focus away, and it comes back there at the end.
+    QPointer<QWidget> focusBeforeAnimation_;
+};
+
+} // namespace zendaro

@@ -1,0 +1,103 @@
+// Saves pictures of the two conversion windows under a folder (default
+// /tmp/zendaro-conversion), on a copy of the shipped database, so a person can
+// look at them: before picking, after picking, in the middle of the result
+// animation, and after a passing and a failing conversion.
+#include "RecordingMessages.h"
+#include "RecordingNavigator.h"
+#include "TestDatabase.h"
+#include "conversion/BatchWindow.h"
+#include "conversion/OneToOneWindow.h"
+#include "ui/PictureBttn.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <cstdio>
+
+using namespace zendaro;
+
+namespace {
+
+void save(QWidget& window, const QString& folder, const QString& name) {
+    QApplication::processEvents();
+    window.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+void pick(QWidget& window, const char* picker, const QString& text) {
+    auto* combo = window.findChild<QComboBox*>(QString::fromLatin1(picker));
+    const int index = combo->findText(text);
+    if (index < 0) {
+        std::fprintf(stderr, "no scale %s\n", qPrintable(text));
+        return;
+    }
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+void type(QWidget& window, const char* box, const QString& text) {
+    window.findChild<QLineEdit*>(QString::fromLatin1(box))->setText(text);
+}
+
+void convert(ConversionForm& window, const QString& grade, int ticks) {
+    type(window, "TXT_DONUSTURULECEK_NOT", grade);
+    emit window.findChild<PictureBttn*>(QStringLiteral("BTN_ZENDARO"))->LClick();
+    for (int i = 0; (ticks < 0 || i < ticks) && window.advanceAnimation(); ++i) {
+    }
+}
+
+// Every state of one window; `prefix` names its pictures.
+void shoot(ConversionForm& window, const QString& folder, const QString& prefix, const QString& other,
+           const QString& pass, const QString& fail, int midTicks) {
+    window.show();
+    QApplication::processEvents(); // the first activation fills the pickers
+    save(window, folder, prefix + QStringLiteral("-1-before-picking"));
+    pick(window, "CMB_KAYNAK_OLCEK", other);
+    pick(window, "CMB_DORNELA_OLCEK", QStringLiteral("Dornela Lisans Not Sistemi"));
+    if (window.findChild<QLineEdit*>(QStringLiteral("TXT_DERSNOTU"))) {
+        type(window, "TXT_DERSNOTU", QStringLiteral("B+"));
+        type(window, "TXT_KREDI", QStringLiteral("4"));
+    }
+    save(window, folder, prefix + QStringLiteral("-2-after-picking"));
+    convert(window, pass, midTicks);
+    save(window, folder, prefix + QStringLiteral("-3-mid-animation"));
+    while (window.advanceAnimation()) {
+    }
+    save(window, folder, prefix + QStringLiteral("-4-pass"));
+    convert(window, fail, -1);
+    save(window, folder, prefix + QStringLiteral("-5-fail"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/zendaro-conversion");
+    QDir().mkpath(folder);
+    test::RecordingMessages messages;
+    auto db = test::TestDatabase::copyOfShipped();
+    test::RecordingNavigator navigator;
+    const RegionalSettings turkish = RegionalSettings::turkish();
+    {
+        auto* window = new OneToOneWindow(db.path(), turkish, navigator);
+        // Mid-animation: the typed grade on its way back, the letter sliding out.
+        shoot(*window, folder, QStringLiteral("birebir"),
+              QStringLiteral("100'lük Sayısal Not Sistemi (Sayısal Not)"), QStringLiteral("85"),
+              QStringLiteral("30"), 14 + 3 + 7);
+        delete window;
+    }
+    {
+        auto* window = new BatchWindow(db.path(), turkish, navigator);
+        // Mid-animation: the letter half way out from behind the convert button.
+        shoot(*window, folder, QStringLiteral("cogul"), QStringLiteral("ABD Harf Notu Sistemi (Harf Notu)"),
+              QStringLiteral("B+"), QStringLiteral("F"), 3 + 7);
+        delete window;
+    }
+    if (!messages.messages.isEmpty()) {
+        std::fprintf(stderr, "unexpected messages: %s\n",
+                     qPrintable(messages.texts().join(QLatin1Char('|'))));
+        return 1;
+    }
+    return 0;
+}
