@@ -43,8 +43,8 @@ public:
 
     const QString& appFolder() const { return appFolder_; }
     const RegionalSettings& regional() const { return regional_; }
-    MainMenu* mainMenu() const { return menu_; }
-    QWidget* workingWindow() const { return working_; }
+    MainMenu* mainMenu() const { return menu_.data(); }
+    QWidget* workingWindow() const { return working_.data(); }
 
     // Navigator.
     void openWindow(WorkingWindow which) override;

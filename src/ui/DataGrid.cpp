@@ -180,7 +180,11 @@ void DataGrid::setCurrentRowNumber(int row) {
         const QModelIndex index = model_->index(row, 0);
         selectionModel()->setCurrentIndex(index,
                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        scrollTo(index);
+        // Qt does not scroll to a cell of a hidden column: aim at the first shown one.
+        int shown = 0;
+        while (shown < model_->columnCount() - 1 && isColumnHidden(shown))
+            ++shown;
+        scrollTo(model_->index(row, shown));
     }
     syncing_ = false;
 }

@@ -59,7 +59,7 @@ public:
                   QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    DataView* view() const { return view_; }
+    DataView* view() const { return view_.data(); }
 
 protected:
     QVariant cell(int row, int column) const override;

@@ -84,7 +84,9 @@ MessageService* installed = nullptr;
 
 MessageService& messageService() {
     static BoxService real;
-    return installed ? *installed : real;
+    if (installed)
+        return *installed;
+    return real;
 }
 
 void setMessageService(MessageService* service) {

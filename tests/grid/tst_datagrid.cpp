@@ -43,6 +43,7 @@ private slots:
     void followsTheViewAfterARefresh();
     void currentRowIsOneRowWhicheverSideMovesIt();
     void columnsShowAndHideByPositionOrCaption();
+    void movingToARowScrollsItIntoViewWithTheFirstColumnHidden();
     void noMarkerPaintsNoHighlight();
     void disabledGridTakesNoFocus();
     void buttonColumnReportsTheRowAndColumn();
@@ -141,6 +142,18 @@ void TestDataGrid::columnsShowAndHideByPositionOrCaption() {
     QVERIFY(!grid.isColumnShown(2));
     grid.setColumnShown("No such caption", false); // ignored
     QVERIFY(grid.isColumnShown(0) && grid.isColumnShown(1));
+}
+
+void TestDataGrid::movingToARowScrollsItIntoViewWithTheFirstColumnHidden() {
+    DataGrid grid("DG");
+    grid.bindTable([] { return 200; }, [](int r, int) { return QVariant(r); }, gradeColumns(), turkish);
+    grid.setColumnShown(0, false);
+    grid.resize(300, 150);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.setCurrentRowNumber(150);
+    const QRect row = grid.visualRect(grid.model()->index(150, 1));
+    QVERIFY2(grid.viewport()->rect().contains(row), "the current row is off screen");
 }
 
 void TestDataGrid::noMarkerPaintsNoHighlight() {
