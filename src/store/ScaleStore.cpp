@@ -9,6 +9,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace zendaro {
@@ -57,17 +58,22 @@ qint64 runProcedure(DataView& scales, DataView& grades, const std::function<qint
                     const std::function<void(qint64)>& afterwards) {
     requireSameFile(scales, grades);
     const ViewState before = remember(scales, grades);
+    // A procedure that cannot begin (the file is held by another program, for
+    // one) has changed nothing, neither the file nor the views: it reports at
+    // once, without reading the held file again for each view.
+    auto transaction = std::make_unique<StoreTransaction>(scales);
     qint64 id = 0;
     try {
         const QSignalBlocker holdScales(scales);
         const QSignalBlocker holdGrades(grades);
-        StoreTransaction transaction(scales);
         id = body();
-        transaction.commit();
+        transaction->commit();
     } catch (const StoreError&) {
+        transaction.reset(); // undone before the views read the file again
         restore(scales, grades, before);
         throw;
     }
+    transaction.reset();
     afterwards(id);
     return id;
 }

@@ -19,9 +19,8 @@ QString keyFor(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-} // namespace
-
-QString StoreErrorText(const QSqlError& error) {
+// The store's own words: the driver's and the engine's text.
+QString rawStoreText(const QSqlError& error) {
     const QString store = error.databaseText().trimmed();
     const QString driver = error.driverText().trimmed();
     if (store.isEmpty())
@@ -30,6 +29,63 @@ QString StoreErrorText(const QSqlError& error) {
         return store;
     return driver + QStringLiteral(": ") + store;
 }
+
+// A Turkish sentence that says what the store's text means to the user, for
+// the failures a user can meet (file in use, read-only, damaged, not a
+// database, a table missing); empty for the rest.
+QString leadIn(const QSqlError& error) {
+    bool numeric = false;
+    const int code = error.nativeErrorCode().toInt(&numeric) & 0xff; // the primary SQLite result code
+    const QString text = error.databaseText();
+    if (numeric) {
+        switch (code) {
+        case 5: // SQLITE_BUSY
+        case 6: // SQLITE_LOCKED
+            return QStringLiteral("Veritabanı dosyası başka bir program tarafından kullanılıyor; işlem "
+                                  "yapılamadı. Lütfen biraz sonra yeniden deneyiniz.");
+        case 8: // SQLITE_READONLY
+            return QStringLiteral("Veritabanı dosyasına yazılamıyor (salt okunur); değişiklik kaydedilmedi.");
+        case 10: // SQLITE_IOERR
+            return QStringLiteral("Veritabanı dosyası okunurken ya da yazılırken bir hata oluştu.");
+        case 11: // SQLITE_CORRUPT
+            return QStringLiteral("Veritabanı dosyası bozuk.");
+        case 13: // SQLITE_FULL
+            return QStringLiteral("Diskte yer kalmadı; değişiklik kaydedilmedi.");
+        case 14: // SQLITE_CANTOPEN
+            return QStringLiteral("Veritabanı dosyası açılamadı.");
+        case 26: // SQLITE_NOTADB
+            return QStringLiteral("Dosya bir veritabanı dosyası değil.");
+        default:
+            break;
+        }
+    }
+    if (text.contains(QLatin1String("no such table")) || text.contains(QLatin1String("no such column")))
+        return QStringLiteral("Veritabanı dosyasında gerekli bir tablo ya da alan yok.");
+    return {};
+}
+
+} // namespace
+
+QString StoreErrorText(const QSqlError& error) {
+    const QString raw = rawStoreText(error);
+    const QString lead = leadIn(error);
+    if (lead.isEmpty())
+        return raw;
+    return lead + QStringLiteral(" (") + raw + QLatin1Char(')');
+}
+
+namespace {
+
+// The failure of opening the file, for the message that names the file.
+QString openFailureText(const QSqlError& error) {
+    const QString lead = leadIn(error);
+    const QString raw = rawStoreText(error);
+    return lead.isEmpty() || lead.startsWith(QStringLiteral("Veritabanı dosyası açılamadı"))
+               ? raw
+               : lead + QLatin1Char(' ') + raw;
+}
+
+} // namespace
 
 std::shared_ptr<StoreConnection> StoreConnection::Acquire(const QString& path) {
     if (path.isEmpty())
@@ -55,12 +111,12 @@ StoreConnection::StoreConnection(const QString& path, const QString& name) : pat
     db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
     QString failure;
     if (!db_.open()) {
-        failure = StoreErrorText(db_.lastError());
+        failure = openFailureText(db_.lastError());
     } else {
         // Reading the schema tells a database from any other file at once.
         QSqlQuery probe(db_);
         if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-            failure = StoreErrorText(probe.lastError());
+            failure = openFailureText(probe.lastError());
     }
     if (!failure.isEmpty()) {
         db_.close();
