@@ -168,11 +168,10 @@ void HomeScaleEditor::load() {
     try {
         scales_.SetRecordSource(queries::Q1());
         scales_.Refresh();
+        fillFromCurrentScale();
     } catch (const StoreError& error) {
         failAndReturnToMenu(error.text());
-        return;
     }
-    showCurrentScale();
 }
 
 void HomeScaleEditor::setState(State state) {
@@ -193,6 +192,14 @@ void HomeScaleEditor::clearBoxes() {
 }
 
 void HomeScaleEditor::showCurrentScale() {
+    try {
+        fillFromCurrentScale();
+    } catch (const StoreError& error) {
+        ShowMessage(error.text(), StyleOk, IconStop, this);
+    }
+}
+
+void HomeScaleEditor::fillFromCurrentScale() {
     // A value the highest-fail list does not offer (only possible if the file
     // was changed by other means) is shown as an extra entry with its letter.
     while (maxFail_->count() > MaxFailChoices().size())
@@ -202,22 +209,18 @@ void HomeScaleEditor::showCurrentScale() {
         colourLadder();
         return;
     }
-    try {
-        name_->setText(scales_.Field(QStringLiteral("olcek_adi")).toString());
-        level_->setCurrentIndex(level_->findText(scales_.Field(QStringLiteral("egitim_duzeyi")).toString()));
-        const double maxKN = scales_.Field(QStringLiteral("max_KN")).toDouble();
-        int position = maxFail_->findData(maxKN);
-        if (position < 0 && !LadderLetterOf(maxKN).isEmpty()) {
-            maxFail_->addItem(LadderLetterOf(maxKN), maxKN);
-            position = maxFail_->count() - 1;
-        }
-        maxFail_->setCurrentIndex(position);
-        colourLadder();
-        grades_.SetRecordSource(queries::Q2(scales_.Field(QStringLiteral("id")).toLongLong()));
-        grades_.Refresh();
-    } catch (const StoreError& error) {
-        ShowMessage(error.text(), StyleOk, IconStop, this);
+    name_->setText(scales_.Field(QStringLiteral("olcek_adi")).toString());
+    level_->setCurrentIndex(level_->findText(scales_.Field(QStringLiteral("egitim_duzeyi")).toString()));
+    const double maxKN = scales_.Field(QStringLiteral("max_KN")).toDouble();
+    int position = maxFail_->findData(maxKN);
+    if (position < 0 && !LadderLetterOf(maxKN).isEmpty()) {
+        maxFail_->addItem(LadderLetterOf(maxKN), maxKN);
+        position = maxFail_->count() - 1;
     }
+    maxFail_->setCurrentIndex(position);
+    colourLadder();
+    grades_.SetRecordSource(queries::Q2(scales_.Field(QStringLiteral("id")).toLongLong()));
+    grades_.Refresh();
 }
 
 void HomeScaleEditor::colourLadder() {

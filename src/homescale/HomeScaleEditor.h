@@ -37,7 +37,8 @@ private:
     void load();
 
     void setState(State state);
-    void showCurrentScale();
+    void showCurrentScale();     // shows a store failure as a message
+    void fillFromCurrentScale(); // throws StoreError
     void clearBoxes();
     void colourLadder();
 

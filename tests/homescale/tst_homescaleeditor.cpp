@@ -75,6 +75,7 @@ private slots:
     void emptyListIgnoresChangeAndDelete();
     void helpOpensAtItsAnchor();
     void aMissingFileIsReportedAndTheMenuComesBack();
+    void aMissingGradeTableIsReportedAndTheMenuComesBack();
 };
 
 void TestHomeScaleEditor::opensShowingTheFirstScale() {
@@ -244,6 +245,21 @@ void TestHomeScaleEditor::aMissingFileIsReportedAndTheMenuComesBack() {
     QCOMPARE(messages.messages.size(), 1);
     QVERIFY(!messages.messages.first().text.isEmpty());
     QTRY_VERIFY(alive.isNull()); // closed and gone
+}
+
+void TestHomeScaleEditor::aMissingGradeTableIsReportedAndTheMenuComesBack() {
+    TestDatabase db(twoScales);
+    db.exec("DROP TABLE dornela_notlar;");
+    RecordingMessages messages;
+    RecordingNavigator navigator;
+    auto* editor = new HomeScaleEditor(db.path(), turkish, navigator);
+    QPointer<HomeScaleEditor> alive(editor);
+    editor->show();
+    QTRY_COMPARE(navigator.returns, 1);
+    QCOMPARE(messages.messages.size(), 1);
+    QVERIFY2(messages.messages.first().text.contains("dornela_notlar"),
+             qPrintable(messages.messages.first().text));
+    QTRY_VERIFY(alive.isNull());
 }
 
 QTEST_MAIN(TestHomeScaleEditor)
