@@ -20,8 +20,8 @@ Shell::~Shell() {
     delete menu_;
 }
 
-void Shell::registerWindow(WorkingWindow which, WindowFactory factory) {
-    factories_.insert(which, std::move(factory));
+void Shell::registerWindow(WorkingWindow which, const WindowFactory& factory) {
+    factories_.insert(which, factory);
 }
 
 bool Shell::start() {

@@ -33,7 +33,7 @@ public:
     explicit Shell(QString appFolder, QObject* parent = nullptr);
     ~Shell() override;
 
-    void registerWindow(WorkingWindow which, WindowFactory factory);
+    void registerWindow(WorkingWindow which, const WindowFactory& factory);
 
     // Start-up: reads the regional separators. When they cannot be read, tells
     // the user with the plain standard box and returns false; no window is

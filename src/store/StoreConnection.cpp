@@ -21,8 +21,8 @@ QString keyFor(const QString& path) {
 
 // The store's own words: the driver's and the engine's text.
 QString rawStoreText(const QSqlError& error) {
-    const QString store = error.databaseText().trimmed();
-    const QString driver = error.driverText().trimmed();
+    QString store = error.databaseText().trimmed();
+    QString driver = error.driverText().trimmed();
     if (store.isEmpty())
         return driver;
     if (driver.isEmpty())
@@ -67,7 +67,7 @@ QString leadIn(const QSqlError& error) {
 } // namespace
 
 QString StoreErrorText(const QSqlError& error) {
-    const QString raw = rawStoreText(error);
+    QString raw = rawStoreText(error);
     const QString lead = leadIn(error);
     if (lead.isEmpty())
         return raw;
@@ -102,7 +102,8 @@ std::shared_ptr<StoreConnection> StoreConnection::Acquire(const QString& path) {
     return connection;
 }
 
-StoreConnection::StoreConnection(const QString& path, const QString& name) : path_(path), name_(name) {
+StoreConnection::StoreConnection(QString path, QString name)
+    : path_(std::move(path)), name_(std::move(name)) {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
         throw StoreError(QStringLiteral("SQLite veritabanı sürücüsü (QSQLITE) bulunamadı."));
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);

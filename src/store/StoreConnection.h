@@ -38,7 +38,7 @@ public:
     int depth() const { return depth_; }
 
 private:
-    StoreConnection(const QString& path, const QString& name);
+    StoreConnection(QString path, QString name);
     void exec(const QString& sql);
 
     QString path_;

@@ -20,7 +20,7 @@ MessageLayout layoutMessage(const QString& text, const QFont& font) {
         widest = std::max(widest, metrics.horizontalAdvance(line));
     MessageLayout m;
     m.textWidth = static_cast<float>(widest * TwipsPerPixel);
-    m.textHeight = static_cast<float>(lines.size() * metrics.height() * TwipsPerPixel);
+    m.textHeight = static_cast<float>(static_cast<double>(lines.size()) * metrics.height() * TwipsPerPixel);
     m.labelHeight = (m.textWidth / static_cast<float>(MessageLabelWidth) + 1.0f) * m.textHeight;
     m.buttonTop = m.labelHeight + 920.0f;
     m.boxHeight = m.buttonTop + static_cast<float>(MessageButtonHeight) + 200.0f;

@@ -112,8 +112,7 @@ void MsgForm::LayoutBox(const QString& text) {
     const MessageLayout m = layoutMessage(text, msgLbl_->font());
     // The rule leaves spare room for ordinary messages; a text whose words
     // wrap badly gets the room it really needs, so nothing is cut off.
-    const float needed =
-        static_cast<float>(msgLbl_->heightForWidth(twips(MessageLabelWidth)) * TwipsPerPixel);
+    const auto needed = static_cast<float>(msgLbl_->heightForWidth(twips(MessageLabelWidth)) * TwipsPerPixel);
     labelHeightTw_ = std::max(m.labelHeight, needed);
     msgLbl_->setGeometry(twips(1500), twips(660), twips(MessageLabelWidth), toPixels(labelHeightTw_));
 

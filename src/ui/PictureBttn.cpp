@@ -156,10 +156,12 @@ void PictureBttn::layoutContent() {
     const int pictureH = pixelsToTwips(pictures_[0]->height());
     const int captionW = pixelsToTwips(infoLbl_->width());
     const int captionH = pixelsToTwips(infoLbl_->height());
-    const float captionLeft = static_cast<float>(pictureW + 100);
+    const auto captionLeft = static_cast<float>(pictureW + 100);
     const float captionTop = static_cast<float>(pictureH) / 2.0f - static_cast<float>(captionH) / 2.0f;
-    infoLbl_->move(roundHalfEven(captionLeft / TwipsPerPixel), roundHalfEven(captionTop / TwipsPerPixel));
-    const double widthTw = infoLbl_->text().isEmpty() ? pictureW : captionW + captionLeft + 30;
+    constexpr auto perPixel = static_cast<float>(TwipsPerPixel);
+    infoLbl_->move(roundHalfEven(captionLeft / perPixel), roundHalfEven(captionTop / perPixel));
+    const double widthTw = infoLbl_->text().isEmpty() ? static_cast<double>(pictureW)
+                                                      : static_cast<double>(captionW) + captionLeft + 30.0;
     // Fixed, so that a size given by the form is replaced at once, shown or not.
     setFixedSize(roundHalfEven(widthTw / TwipsPerPixel), pictures_[0]->height());
     layingOut_ = false;
