@@ -1,23 +1,28 @@
 // Speed of the conversion: the formula chain alone, one whole conversion on a
 // numeric scale of 10,001 grades (100 to 0 by 0.01), the same conversion
 // through the convert button of each conversion window (without the result
-// animation), and opening the one-to-one window with its pickers filled from
-// 1,000 stored scales of each kind.
+// animation), opening the one-to-one window with its pickers filled from
+// 1,000 stored scales of each kind, and the course list of the batch window:
+// adding the 200th course, and converting 200 courses again when a scale is
+// picked.
 #include "RecordingMessages.h"
 #include "RecordingNavigator.h"
 #include "TestDatabase.h"
 #include "conversion/BatchWindow.h"
 #include "conversion/ConvertGrade.h"
+#include "conversion/CourseList.h"
 #include "conversion/Formula.h"
 #include "conversion/OneToOneWindow.h"
 #include "store/DataView.h"
 #include "store/Queries.h"
+#include "ui/DataGrid.h"
 #include "ui/PictureBttn.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTimer>
 #include <benchmark/benchmark.h>
@@ -183,6 +188,65 @@ template <typename WindowType> void BM_ConvertInWindow(benchmark::State& state) 
 }
 BENCHMARK_TEMPLATE(BM_ConvertInWindow, OneToOneWindow)->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_ConvertInWindow, BatchWindow)->Unit(benchmark::kMicrosecond);
+
+// The batch window on the 10,001-grade scale and the home ladder, with
+// `courses` courses of distinct grades in its list (73,45, 73,44, ...).
+struct CourseWindow {
+    explicit CourseWindow(int courses) : window(database->path(), RegionalSettings::turkish(), navigator) {
+        window.show();
+        QCoreApplication::processEvents(); // the first activation fills the pickers
+        pick("CMB_KAYNAK_OLCEK", 2);
+        pick("CMB_DORNELA_OLCEK", 1);
+        grade = window.findChild<QLineEdit*>(QStringLiteral("TXT_DERSNOTU"));
+        credit = window.findChild<QLineEdit*>(QStringLiteral("TXT_KREDI"));
+        add = window.findChild<PictureBttn*>(QStringLiteral("BTN_LISTEYE_EKLE"));
+        for (int i = 0; i < courses; ++i)
+            addCourse(i);
+    }
+    void pick(const char* name, qint64 id) {
+        auto* picker = window.findChild<QComboBox*>(QString::fromLatin1(name));
+        const int index = picker->findData(id);
+        picker->setCurrentIndex(index);
+        emit picker->activated(index);
+    }
+    void addCourse(int i) {
+        grade->setText(QLocale(QLocale::Turkish).toString((7345 - i) / 100.0, 'f', 2));
+        credit->setText(QString::number(1 + i % 6));
+        emit add->LClick();
+    }
+    int rows() const { return window.courses().size(); }
+
+    test::RecordingNavigator navigator;
+    BatchWindow window;
+    QLineEdit* grade;
+    QLineEdit* credit;
+    PictureBttn* add;
+};
+
+// Adding the 200th course through "Listeye Ekle": conversion, list, grid and totals.
+void BM_AddThe200thCourse(benchmark::State& state) {
+    CourseWindow w(199);
+    auto* list = w.window.findChild<DataGrid*>(QStringLiteral("DG_ARRAY"));
+    for (auto _ : state) {
+        w.addCourse(199);
+        state.PauseTiming();
+        if (w.rows() != 200)
+            state.SkipWithError("the course was not added");
+        emit list->buttonPressed(199, 0); // "Sil": back to 199 courses
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AddThe200thCourse)->Unit(benchmark::kMillisecond);
+
+// Picking the home scale again converts all 200 courses once more.
+void BM_Reconvert200CoursesOnAScalePick(benchmark::State& state) {
+    CourseWindow w(200);
+    if (w.rows() != 200 || w.window.courses().totals().counted != 200)
+        state.SkipWithError("the courses were not added");
+    for (auto _ : state)
+        w.pick("CMB_DORNELA_OLCEK", 1);
+}
+BENCHMARK(BM_Reconvert200CoursesOnAScalePick)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,17 +1,25 @@
 #include "BatchWindow.h"
 
+#include "CourseList.h"
+#include "CourseReport.h"
+#include "ReportPathDialog.h"
 #include "resources/Pictures.h"
 #include "ui/DataGrid.h"
 #include "ui/Fonts.h"
+#include "ui/MessageService.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
 #include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 namespace zendaro {
@@ -20,11 +28,6 @@ namespace {
 constexpr int LetterRest = 5520;  // the home letter behind the convert button
 constexpr int LetterFinal = 8880; // where the home letter ends its slide
 constexpr int Step = 240;         // twips per animation tick
-
-// Course list columns.
-constexpr int ColumnLetter = 1;
-constexpr int ColumnNumeric = 2;
-constexpr int ColumnCredit = 3;
 
 QLabel* caption(QWidget* parent, const char* name, const QString& text, QRect place) {
     auto* l = new QLabel(text, parent);
@@ -47,6 +50,31 @@ QLineEdit* courseBox(QWidget* parent, const char* name, int maxLength, QRect pla
     return box;
 }
 
+// The result cells of the course list in the colours of the single result:
+// green for a pass, red for a fail; the mark of a course the chosen scales
+// cannot convert in brown.
+class CourseResultDelegate : public QStyledItemDelegate {
+public:
+    CourseResultDelegate(const CourseList& list, QObject* parent)
+        : QStyledItemDelegate(parent), list_(list) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.row() < 0 || index.row() >= list_.size())
+            return;
+        const GradeConversion& result = list_.courses().at(index.row()).result;
+        const QColor colour = !result.converted() ? QColor(138, 90, 0)
+                              : result.passed     ? PassColour()
+                                                  : FailColour();
+        option->palette.setColor(QPalette::Text, colour);
+        option->font.setBold(index.column() == CourseList::ColumnHomeLetter || !result.converted());
+    }
+
+private:
+    const CourseList& list_;
+};
+
 bool isEnter(QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;
@@ -58,7 +86,9 @@ bool isEnter(QEvent* event) {
 BatchWindow::BatchWindow(const QString& databasePath, const RegionalSettings& regional, Navigator& navigator,
                          QWidget* parent)
     : ConversionForm(QStringLiteral("FRMCOGUL"), QStringLiteral("ÇOĞUL ZENDARO"), QString(), databasePath,
-                     regional, navigator, parent) {
+                     regional, navigator, parent),
+      courses_(
+          std::make_unique<CourseList>(views().otherScales, views().homeScales, databasePath, regional)) {
     // The single-grade box lies on the window below the grids, not in the panel.
     input()->setParent(this);
     input()->setGeometry(twipsRect(2160, 8280, 1155, 660));
@@ -66,9 +96,17 @@ BatchWindow::BatchWindow(const QString& databasePath, const RegionalSettings& re
 
     buildCaptions();
     buildCourseArea();
+    buildTotals();
+    // After the pick itself: the course list follows the chosen scales.
+    for (const char* name : {"CMB_KAYNAK_OLCEK", "CMB_DORNELA_OLCEK"})
+        connect(findChild<QComboBox*>(QString::fromLatin1(name)), &QComboBox::activated, this,
+                &BatchWindow::scalesPicked);
+    panel()->installEventFilter(this);
     // The home letter stays visible at rest, behind the convert button.
     homeLetter()->move(twips(LetterRest), homeLetter()->y());
 }
+
+BatchWindow::~BatchWindow() = default;
 
 void BatchWindow::buildCaptions() {
     caption(panel(), "Label4", QStringLiteral("DİĞER ÜNİVERSİTE NOTLARI"), twipsRect(0, 180, 5475, 255));
@@ -100,42 +138,150 @@ void BatchWindow::buildCourseArea() {
     connect(add, &PictureBttn::LClick, this, &BatchWindow::addToList);
 
     courseGrid_ = new DataGrid(QStringLiteral("DG_ARRAY"), panel());
-    courseGrid_->setGeometry(twipsRect(2760, 480, 2415, 1185));
-    courseGrid_->setFont(msSansSerif825());
-    const QVector<GridColumn> columns{{QStringLiteral("Sil"), QString(), false},
-                                      {QStringLiteral("Harf Notu"), QString(), false},
-                                      {QStringLiteral("Sayısal Not"), QString(), true},
-                                      {QStringLiteral("Kredi"), QString(), true}};
-    courseGrid_->bindTable([this] { return static_cast<int>(courses_.size()); },
-                           [this](int row, int column) -> QVariant {
-                               const Course& course = courses_.at(row);
-                               switch (column) {
-                               case ColumnLetter:
-                                   return course.letter;
-                               case ColumnNumeric:
-                                   return course.numeric;
-                               case ColumnCredit:
-                                   return course.credit;
-                               default:
-                                   return {};
-                               }
-                           },
-                           columns, regional().locale, QStringLiteral("Sil"));
-    // Narrow columns, the credit taking the rest, so that the three shown fit the grid's width.
+    // Grown within the panel: to the end of its left half and down to its foot.
+    courseGrid_->setGeometry(twipsRect(2760, 480, 2715, 1230));
+    courseGrid_->setFont(legacyFont(QStringLiteral("MS Sans Serif"), 7.5));
+    QVector<GridColumn> columns;
+    const QStringList captions = CourseList::captions();
+    for (int c = 0; c < captions.size(); ++c) {
+        const bool number = c == CourseList::ColumnNumeric || c == CourseList::ColumnCredit ||
+                            c == CourseList::ColumnHomeValue;
+        columns.append({captions.at(c), QString(), number});
+    }
+    courseGrid_->bindTable([this] { return courses_->size(); },
+                           [this](int row, int column) { return courses_->cell(row, column); }, columns,
+                           regional().locale, QStringLiteral("Sil"));
+    courseGrid_->setHeaderLines(2);
+    courseGrid_->horizontalHeader()->setFont(legacyFont(QStringLiteral("MS Sans Serif"), 7));
+    courseGrid_->verticalHeader()->setDefaultSectionSize(courseGrid_->fontMetrics().height() + 4);
     QHeaderView* header = courseGrid_->horizontalHeader();
     header->setStretchLastSection(false);
     header->setMinimumSectionSize(20);
-    for (int column : {0, ColumnLetter, ColumnNumeric})
-        header->setSectionResizeMode(column, QHeaderView::Fixed);
-    header->setSectionResizeMode(ColumnCredit, QHeaderView::Stretch);
-    courseGrid_->setColumnWidth(0, 36);
-    courseGrid_->setColumnWidth(ColumnLetter, 62);
-    courseGrid_->setColumnWidth(ColumnNumeric, 62);
+    const int widths[] = {28, 38, 42, 36, 44, 48, 48};
+    for (int c = 0; c < CourseList::ColumnCount; ++c) {
+        header->setSectionResizeMode(c, QHeaderView::Fixed);
+        courseGrid_->setColumnWidth(c, widths[c]);
+    }
+    auto* results = new CourseResultDelegate(*courses_, courseGrid_);
+    for (int c : {CourseList::ColumnHomeLetter, CourseList::ColumnHomeValue, CourseList::ColumnStatus})
+        courseGrid_->setItemDelegateForColumn(c, results);
+    connect(courseGrid_, &DataGrid::buttonPressed, this, &BatchWindow::removeCourse);
+}
+
+void BatchWindow::buildTotals() {
+    // Under the conversion panel, beside the single-grade box: the totals of
+    // the course list and its report. Shown together with the panel.
+    totals_ = new QFrame(this);
+    totals_->setObjectName(QStringLiteral("CER_TOPLAM"));
+    totals_->setGeometry(twipsRect(3600, 7965, 6120, 735));
+    totals_->hide();
+    auto line = [this](const char* name, int top) {
+        auto* l = new QLabel(totals_);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setGeometry(twipsRect(0, top, 3900, 240));
+        l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        l->setFont(legacyFont(QStringLiteral("Arial"), 9, true));
+        l->setStyleSheet(QStringLiteral("color: rgb(3, 133, 209);"));
+        return l;
+    };
+    courseCount_ = line("LBL_DERS_SAYISI", 0);
+    totalCredit_ = line("LBL_TOPLAM_KREDI", 240);
+    average_ = line("LBL_AGIRLIKLI_ORTALAMA", 480);
+
+    report_ = new PictureBttn(totals_);
+    report_->setObjectName(QStringLiteral("BTN_RAPOR"));
+    report_->setPictureNormal(pictures::LoadPicture(QString::fromLatin1(pictures::EditSaveNormal)));
+    report_->setPictureLight(pictures::LoadPicture(QString::fromLatin1(pictures::EditSaveLight)));
+    report_->setCaption(QStringLiteral("Rapor (PDF)"));
+    report_->setToolTip(QStringLiteral("Ders listesinin raporunu PDF olarak kaydet"));
+    report_->move(twips(4020), twips(150));
+    connect(report_, &PictureBttn::LClick, this, &BatchWindow::saveReport);
+    showCourses(-1);
+}
+
+void BatchWindow::showCourses(int currentRow) {
+    courseGrid_->reRead();
+    if (currentRow >= 0)
+        courseGrid_->setCurrentRowNumber(currentRow);
+    courseGrid_->redraw();
+    const CourseTotals totals = courses_->totals();
+    courseCount_->setText(courses_->countText(totals));
+    totalCredit_->setText(courses_->creditText(totals));
+    average_->setText(courses_->averageText(totals));
 }
 
 void BatchWindow::addToList() {
-    // Adding a course changes nothing yet: the course list stays as it is and
-    // the course boxes keep what was typed.
+    CourseAddResult result;
+    try {
+        result = courses_->add(courseGrade_->text(), courseCredit_->text());
+    } catch (const StoreError& error) {
+        ShowMessage(error.text(), StyleOk, IconStop, this);
+        return;
+    }
+    if (!result.added) {
+        if (result.plain)
+            ShowPlainMessage(result.message, this);
+        else
+            ShowMessage(result.message, StyleOk, IconStop, this);
+        if (result.focus == CourseBox::Grade)
+            courseGrade_->setFocus();
+        else if (result.focus == CourseBox::Credit)
+            courseCredit_->setFocus();
+        return;
+    }
+    showCourses(courses_->size() - 1);
+    courseGrade_->clear();
+    courseCredit_->clear();
+    courseGrade_->setFocus();
+}
+
+void BatchWindow::removeCourse(int row, int column) {
+    if (column != CourseList::ColumnDelete)
+        return;
+    courses_->remove(row);
+    showCourses(std::min(row, courses_->size() - 1));
+}
+
+void BatchWindow::scalesPicked() {
+    // Only once both scales are chosen do the courses have scales to convert on.
+    if (!panel()->isVisibleTo(this))
+        return;
+    try {
+        courses_->scalesChanged();
+    } catch (const StoreError& error) {
+        ShowMessage(error.text(), StyleOk, IconStop, this);
+    }
+    showCourses(courseGrid_->currentRowNumber());
+}
+
+void BatchWindow::saveReport() {
+    if (courses_->size() == 0) {
+        ShowMessage(QStringLiteral("RAPOR İÇİN LÜTFEN ÖNCE LİSTEYE DERS EKLEYİNİZ..."), StyleOk, IconInfo,
+                    this);
+        return;
+    }
+    const QString suggested = QDir::home().filePath(
+        QStringLiteral("ZENDARO-Rapor-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
+    QString path = reportPathChooser().choosePdfPath(this, suggested);
+    if (path.isEmpty())
+        return; // cancelled
+    path = WithPdfSuffix(path);
+    QString error;
+    try {
+        const QString html = CourseReportHtml(
+            *courses_, ChosenScales(views().otherScales, views().homeScales), QDateTime::currentDateTime());
+        error = WriteCourseReportPdf(path, html);
+    } catch (const StoreError& storeError) {
+        error = storeError.text();
+    }
+    if (error.isEmpty())
+        ShowMessage(QStringLiteral("Rapor ") + QDir::toNativeSeparators(path) +
+                        QStringLiteral(" adlı dosyaya kaydedildi..."),
+                    StyleOk, IconInfo, this);
+    else
+        ShowMessage(QStringLiteral("Rapor ") + QDir::toNativeSeparators(path) +
+                        QStringLiteral(" adlı dosyaya kaydedilemedi: ") + error,
+                    StyleOk, IconStop, this);
 }
 
 void BatchWindow::emptyBoxesOnPick() {
@@ -145,8 +291,8 @@ void BatchWindow::emptyBoxesOnPick() {
 }
 
 void BatchWindow::showScaleKind(bool letterScale) {
-    courseGrid_->setColumnShown(ColumnLetter, letterScale);
-    courseGrid_->setColumnShown(ColumnNumeric, !letterScale);
+    courseGrid_->setColumnShown(CourseList::ColumnLetter, letterScale);
+    courseGrid_->setColumnShown(CourseList::ColumnNumeric, !letterScale);
     courseGrid_->redraw();
 }
 
@@ -163,6 +309,9 @@ void BatchWindow::inputChanged() {
 }
 
 bool BatchWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == panel() &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        totals_->setVisible(event->type() == QEvent::ShowToParent);
     if (watched == courseGrade_ && isEnter(event)) {
         courseCredit_->setFocus();
         return true; // swallowed

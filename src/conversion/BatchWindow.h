@@ -3,28 +3,26 @@
 #include "conversion/ConversionForm.h"
 
 #include <QPointer>
-#include <QVector>
+#include <memory>
 
 namespace zendaro {
 
+class CourseList;
+
 // FRMCOGUL: the conversion window with a course-entry area (a course's grade,
-// its credit, an add-to-list button and the course list). The convert button
-// converts the single grade of the input box below the grids; the result
-// animation flashes the convert button twice, then slides the home letter out
-// from behind it to the right. The typed grade does not move.
+// its credit, an add-to-list button and the course list with its totals and
+// report). The convert button converts the single grade of the input box below
+// the grids; the result animation flashes the convert button twice, then slides
+// the home letter out from behind it to the right. The typed grade does not move.
 class BatchWindow : public ConversionForm {
     Q_OBJECT
 public:
     BatchWindow(const QString& databasePath, const RegionalSettings& regional, Navigator& navigator,
                 QWidget* parent = nullptr);
 
-    // One row of the course list.
-    struct Course {
-        QString letter;
-        double numeric = 0;
-        double credit = 0;
-    };
-    const QVector<Course>& courses() const { return courses_; }
+    ~BatchWindow() override;
+
+    const CourseList& courses() const { return *courses_; }
 
 protected:
     void emptyBoxesOnPick() override;
@@ -39,12 +37,22 @@ protected:
 private:
     void buildCaptions();
     void buildCourseArea();
+    void buildTotals();
     void addToList();
+    void removeCourse(int row, int column);
+    void scalesPicked();
+    void showCourses(int currentRow);
+    void saveReport();
 
+    std::unique_ptr<CourseList> courses_;
     QLineEdit* courseGrade_;
     QLineEdit* courseCredit_;
     DataGrid* courseGrid_;
-    QVector<Course> courses_;
+    QFrame* totals_;
+    QLabel* courseCount_;
+    QLabel* totalCredit_;
+    QLabel* average_;
+    PictureBttn* report_;
     // The control that had the focus when the animation began: disabling the
     // window takes the focus away, and it comes back there at the end.
     QPointer<QWidget> focusBeforeAnimation_;

@@ -35,18 +35,6 @@ bool positionOn(DataView& view, const SqlText& criterion) {
     return false;
 }
 
-ConversionResult inputMessage(ConversionResult result, const QString& text, QWidget* owner) {
-    ShowMessage(text, StyleOk, IconStop, owner);
-    result.outcome = ConversionResult::Outcome::FocusInput;
-    return result;
-}
-
-ConversionResult stopWith(ConversionResult result, const QString& text, QWidget* owner) {
-    ShowPlainMessage(text, owner);
-    result.outcome = ConversionResult::Outcome::Stopped;
-    return result;
-}
-
 } // namespace
 
 QString EmptyInputText() {
@@ -90,16 +78,20 @@ QString NormaliseGradeInput(const QString& input, ConversionVariant variant,
     return text;
 }
 
-ConversionResult ConvertGrade(const QString& input, ConversionVariant variant, ConversionViews& views,
-                              const RegionalSettings& settings, QWidget* owner) {
-    ConversionResult result;
+GradeConversion ConvertGradeQuietly(const QString& input, ConversionVariant variant, ConversionViews& views,
+                                    const RegionalSettings& settings) {
+    GradeConversion result;
+    auto failWith = [&result](ConversionFailure failure) {
+        result.failure = failure;
+        return result;
+    };
     result.inputText = NormaliseGradeInput(input, variant, settings);
     if (result.inputText.isEmpty())
-        return inputMessage(result, EmptyInputText(), owner);
+        return failWith(ConversionFailure::EmptyInput);
 
     // Both scales must be chosen; without them there is nothing to convert with.
     if (views.otherScales.CurrentRow() < 0 || views.homeScales.CurrentRow() < 0)
-        return stopWith(result, FormulaFailureText(), owner);
+        return failWith(ConversionFailure::Formula);
     const qint64 otherId = views.otherScales.Field(QStringLiteral("id")).toLongLong();
     const qint64 homeId = views.homeScales.Field(QStringLiteral("id")).toLongLong();
 
@@ -122,46 +114,103 @@ ConversionResult ConvertGrade(const QString& input, ConversionVariant variant, C
     } else {
         const auto number = ReadNumberText(result.inputText, settings);
         if (!number)
-            return inputMessage(result, NotANumberText(), owner);
+            return failWith(ConversionFailure::NotANumber);
         grade = queries::C5(ShortestNumberText(*number, settings));
     }
 
-    const QString otherName = views.otherScales.Field(QStringLiteral("olcek_adi")).toString();
     search(views.search, queries::Q8(otherId, grade));
     if (views.search.RecordCount() == 0)
-        return inputMessage(result, GradeNotFoundText(otherName), owner);
+        return failWith(ConversionFailure::GradeNotFound);
     clearSearch(views.search);
     // The grade list must hold the grade the search found; a list that does
     // not (not refreshed for the chosen scale) must not convert another grade.
     if (!positionOn(views.otherGrades, grade))
-        return inputMessage(result, GradeNotFoundText(otherName), owner);
+        return failWith(ConversionFailure::GradeNotFound);
+    result.gradeText = views.otherGrades.Field(QStringLiteral("harf_notu")).toString();
+    result.gradeValue = views.otherGrades.Field(QStringLiteral("sayisal_not")).toDouble();
 
     QString status;
     double step = -1;
-    double value =
-        ComputeHomeValue(status, step, {views.otherScales, views.homeScales, views.otherGrades}, owner);
-    if (value == FormulaFailure)
-        return result; // Stopped: the formula has told the user
-    value = ReduceToTwoDecimals(value);
+    const auto computed =
+        ComputeHomeValueQuietly(status, step, {views.otherScales, views.homeScales, views.otherGrades});
+    if (!computed)
+        return failWith(ConversionFailure::Formula);
+    const double value = ReduceToTwoDecimals(*computed);
     const double rounded = RoundToHalfStep(value);
     result.value = value;
     if (rounded == FormulaFailure)
-        return stopWith(result, RoundingFailureText(), owner);
+        return failWith(ConversionFailure::Rounding);
     result.rounded = rounded;
 
     const SqlText home = queries::C3(rounded);
     search(views.search, queries::Q7(homeId, home));
     if (views.search.RecordCount() == 0)
-        return stopWith(result, HomeGradeMissingText(), owner);
+        return failWith(ConversionFailure::HomeGradeMissing);
     clearSearch(views.search);
     if (!positionOn(views.homeGrades, home))
-        return stopWith(result, HomeGradeMissingText(), owner);
+        return failWith(ConversionFailure::HomeGradeMissing);
 
     result.homeLetter = views.homeGrades.Field(QStringLiteral("harf_notu")).toString();
-    result.passed = EqualsIgnoringCaseTr(views.homeGrades.Field(QStringLiteral("durum")).toString(),
-                                         QStringLiteral("Geçer"));
+    result.homeLetterValue = views.homeGrades.Field(QStringLiteral("sayisal_not")).toDouble();
+    result.homeStatus = views.homeGrades.Field(QStringLiteral("durum")).toString();
+    result.passed = EqualsIgnoringCaseTr(result.homeStatus, QStringLiteral("Geçer"));
+    return result;
+}
+
+QString ConversionFailureText(ConversionFailure failure, const QString& otherScaleName) {
+    switch (failure) {
+    case ConversionFailure::None:
+        return {};
+    case ConversionFailure::EmptyInput:
+        return EmptyInputText();
+    case ConversionFailure::NotANumber:
+        return NotANumberText();
+    case ConversionFailure::GradeNotFound:
+        return GradeNotFoundText(otherScaleName);
+    case ConversionFailure::Formula:
+        return FormulaFailureText();
+    case ConversionFailure::Rounding:
+        return RoundingFailureText();
+    case ConversionFailure::HomeGradeMissing:
+        return HomeGradeMissingText();
+    }
+    return {};
+}
+
+ConversionResult ConvertGrade(const QString& input, ConversionVariant variant, ConversionViews& views,
+                              const RegionalSettings& settings, QWidget* owner) {
+    const GradeConversion quiet = ConvertGradeQuietly(input, variant, views, settings);
+    ConversionResult result;
+    result.inputText = quiet.inputText;
+    result.value = quiet.value;
+    result.rounded = quiet.rounded;
+    switch (quiet.failure) {
+    case ConversionFailure::None:
+        break;
+    case ConversionFailure::EmptyInput:
+    case ConversionFailure::NotANumber:
+    case ConversionFailure::GradeNotFound: {
+        // Input messages in the program's own box; the input box gets the focus.
+        const QString name = views.otherScales.CurrentRow() < 0
+                                 ? QString()
+                                 : views.otherScales.Field(QStringLiteral("olcek_adi")).toString();
+        ShowMessage(ConversionFailureText(quiet.failure, name), StyleOk, IconStop, owner);
+        result.outcome = ConversionResult::Outcome::FocusInput;
+        return result;
+    }
+    case ConversionFailure::Formula:
+    case ConversionFailure::Rounding:
+    case ConversionFailure::HomeGradeMissing:
+        // Failures after the search: the plain standard box, nothing else.
+        ShowPlainMessage(ConversionFailureText(quiet.failure, QString()), owner);
+        result.outcome = ConversionResult::Outcome::Stopped;
+        return result;
+    }
+
+    result.homeLetter = quiet.homeLetter;
+    result.passed = quiet.passed;
     result.colour = result.passed ? PassColour() : FailColour();
-    result.numericCaption = QStringLiteral("Sayısal Not: ") + TwoDecimalText(value, settings);
+    result.numericCaption = QStringLiteral("Sayısal Not: ") + TwoDecimalText(quiet.value, settings);
     result.outcome = ConversionResult::Outcome::Converted;
     return result;
 }

@@ -45,6 +45,42 @@ struct ConversionResult {
     double rounded = -1;    // that value rounded to the half step: the home grade's value
 };
 
+// Why a conversion came to no home grade.
+enum class ConversionFailure {
+    None,
+    EmptyInput,       // nothing typed (M1)
+    NotANumber,       // a numeric scale and the input is no number (M2)
+    GradeNotFound,    // the other scale has no such grade (M3)
+    Formula,          // the formula cannot be computed for the stored scales
+    Rounding,         // the half-step rounding failed (M4)
+    HomeGradeMissing, // the home scale has no grade of the rounded value (M5)
+};
+
+// A conversion without messages: the result, or the reason there is none.
+struct GradeConversion {
+    ConversionFailure failure = ConversionFailure::None;
+    QString inputText;           // the input as normalised (and, one-to-one, as replaced)
+    QString gradeText;           // harf_notu of the other grade found
+    double gradeValue = 0;       // sayisal_not of the other grade found
+    double value = -1;           // the home value reduced to two decimals
+    double rounded = -1;         // that value rounded to the half step
+    QString homeLetter;          // letter of the home grade
+    double homeLetterValue = -1; // sayisal_not of the home grade
+    QString homeStatus;          // durum of the home grade, as stored
+    bool passed = false;         // the home grade passes
+    bool converted() const { return failure == ConversionFailure::None; }
+};
+
+// The conversion behind ConvertGrade, quiet: the same normalisation, search,
+// formula, roundings and home lookup, every failure returned instead of shown.
+// Leaves the found grades current in otherGrades and homeGrades, as ConvertGrade
+// does. Store failures are not caught (StoreError).
+GradeConversion ConvertGradeQuietly(const QString& input, ConversionVariant variant, ConversionViews& views,
+                                    const RegionalSettings& settings);
+
+// The message text of a failure; otherScaleName names the scale in M3.
+QString ConversionFailureText(ConversionFailure failure, const QString& otherScaleName);
+
 // Converts the typed grade: normalises the input, finds the grade in the chosen
 // other scale, places it on the chosen home scale and finds the home grade.
 // Leaves the found grades current in otherGrades and homeGrades and the search

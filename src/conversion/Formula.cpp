@@ -40,9 +40,8 @@ std::optional<double> finiteField(const DataView& view, const QString& name) {
     return number;
 }
 
-double fail(QWidget* owner) {
-    ShowPlainMessage(FormulaFailureText(), owner);
-    return FormulaFailure;
+std::optional<double> fail() {
+    return std::nullopt;
 }
 
 // Reads decimal text written by to_chars back as a double; out-of-range text
@@ -130,7 +129,7 @@ QString FormulaFailureText() {
     return QStringLiteral("FORMÜL HATASI. LÜTFEN TEKRAR DENEYİNİZ...");
 }
 
-double ComputeHomeValue(QString& status, double& step, const FormulaViews& views, QWidget* owner) {
+std::optional<double> ComputeHomeValueQuietly(QString& status, double& step, const FormulaViews& views) {
     if (status.isEmpty())
         status = views.otherGrades.CurrentRow() < 0
                      ? QString()
@@ -138,11 +137,11 @@ double ComputeHomeValue(QString& status, double& step, const FormulaViews& views
     if (step == -1.0) {
         const auto stored = finiteField(views.otherGrades, QStringLiteral("adim_no"));
         if (!stored)
-            return fail(owner);
+            return fail();
         step = *stored;
     }
     if (!std::isfinite(step))
-        return fail(owner);
+        return fail();
 
     QString countField, topField, bottomField;
     if (EqualsIgnoringCaseTr(status, QStringLiteral("Kalır"))) {
@@ -154,7 +153,7 @@ double ComputeHomeValue(QString& status, double& step, const FormulaViews& views
         topField = QStringLiteral("Max_GN");
         bottomField = QStringLiteral("Min_GN");
     } else {
-        return fail(owner);
+        return fail();
     }
 
     const auto n = finiteField(views.otherScale, countField);
@@ -162,21 +161,29 @@ double ComputeHomeValue(QString& status, double& step, const FormulaViews& views
     // A block holds at least one grade; a smaller count would turn the block
     // upside down instead of failing.
     if (!n || !top || *n < 1)
-        return fail(owner);
+        return fail();
     if (*n == 1)
         return *top;
 
     const auto bottom = finiteField(views.homeScale, bottomField);
     if (!bottom)
-        return fail(owner);
+        return fail();
     const double d = *top - *bottom;
     const double s = *n - 1;
     const double q = d / s;
     const double m = q * step;
     const double result = *top - m;
     if (!std::isfinite(result))
-        return fail(owner);
+        return fail();
     return result;
+}
+
+double ComputeHomeValue(QString& status, double& step, const FormulaViews& views, QWidget* owner) {
+    const auto value = ComputeHomeValueQuietly(status, step, views);
+    if (value)
+        return *value;
+    ShowPlainMessage(FormulaFailureText(), owner);
+    return FormulaFailure;
 }
 
 double ReduceToTwoDecimals(double value) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -38,6 +39,10 @@ struct FormulaViews {
 // one, or a result that is not finite: the formula failure message in the
 // plain box, then FormulaFailure.
 double ComputeHomeValue(QString& status, double& step, const FormulaViews& views, QWidget* owner);
+
+// The same formula without the message: nothing when it cannot be computed,
+// left for the caller to report (the course list converts many grades at once).
+std::optional<double> ComputeHomeValueQuietly(QString& status, double& step, const FormulaViews& views);
 
 // Two decimals in two stages: to three decimals with an exact tie going to the
 // even neighbour, then to two decimals on the value's 15-significant-digit

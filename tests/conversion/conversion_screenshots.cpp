@@ -1,12 +1,16 @@
 // Saves pictures of the two conversion windows under a folder (default
 // /tmp/zendaro-conversion), on a copy of the shipped database, so a person can
 // look at them: before picking, after picking, in the middle of the result
-// animation, and after a passing and a failing conversion.
+// animation, and after a passing and a failing conversion; for the batch
+// window also its course list empty and with a dozen courses, and the PDF
+// report of that list (cogul-report.pdf; render it with pdftoppm), and the
+// list after another other scale was picked.
 #include "RecordingMessages.h"
 #include "RecordingNavigator.h"
 #include "TestDatabase.h"
 #include "conversion/BatchWindow.h"
 #include "conversion/OneToOneWindow.h"
+#include "conversion/ReportPathDialog.h"
 #include "ui/PictureBttn.h"
 
 #include <QApplication>
@@ -68,6 +72,44 @@ void shoot(ConversionForm& window, const QString& folder, const QString& prefix,
     save(window, folder, prefix + QStringLiteral("-5-fail"));
 }
 
+// Answers the report's save dialog with a path of the tool's own.
+class FixedPath : public ReportPathChooser {
+public:
+    explicit FixedPath(QString path) : path_(std::move(path)) {}
+    QString choosePdfPath(QWidget*, const QString&) override { return path_; }
+
+private:
+    QString path_;
+};
+
+// The course list of the batch window: empty, then a transcript of a dozen
+// courses (one the scale does not have), then its report.
+void shootCourses(BatchWindow& window, const QString& folder) {
+    pick(window, "CMB_KAYNAK_OLCEK", QStringLiteral("ABD Harf Notu Sistemi (Harf Notu)"));
+    pick(window, "CMB_DORNELA_OLCEK", QStringLiteral("Dornela Lisans Not Sistemi"));
+    save(window, folder, QStringLiteral("cogul-6-empty-list"));
+    const std::pair<const char*, const char*> transcript[] = {
+        {"A", "4"}, {"A-", "3"}, {"B+", "5"}, {"B", "2"}, {"C+", "3"},   {"A", "6"},
+        {"D", "2"}, {"F", "4"},  {"B-", "3"}, {"C", "2"}, {"A-", "1,5"}, {"B+", "4"}};
+    auto* add = window.findChild<PictureBttn*>(QStringLiteral("BTN_LISTEYE_EKLE"));
+    for (const auto& [grade, credit] : transcript) {
+        type(window, "TXT_DERSNOTU", QString::fromUtf8(grade));
+        type(window, "TXT_KREDI", QString::fromUtf8(credit));
+        emit add->LClick();
+    }
+    save(window, folder, QStringLiteral("cogul-7-dozen-courses"));
+    FixedPath path(folder + QStringLiteral("/cogul-report.pdf"));
+    setReportPathChooser(&path);
+    emit window.findChild<PictureBttn*>(QStringLiteral("BTN_RAPOR"))->LClick();
+    setReportPathChooser(nullptr);
+    // Another other scale: the letters are marked, a numeric course converts.
+    pick(window, "CMB_KAYNAK_OLCEK", QStringLiteral("100'lük Sayısal Not Sistemi (Sayısal Not)"));
+    type(window, "TXT_DERSNOTU", QStringLiteral("85"));
+    type(window, "TXT_KREDI", QStringLiteral("3"));
+    emit add->LClick();
+    save(window, folder, QStringLiteral("cogul-8-other-scale"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -92,8 +134,14 @@ int main(int argc, char** argv) {
         // Mid-animation: the letter half way out from behind the convert button.
         shoot(*window, folder, QStringLiteral("cogul"), QStringLiteral("ABD Harf Notu Sistemi (Harf Notu)"),
               QStringLiteral("B+"), QStringLiteral("F"), 3 + 7);
+        shootCourses(*window, folder);
         delete window;
     }
+    // The report's own confirmation is the one message expected.
+    if (messages.messages.size() == 1 &&
+        messages.messages.first().text.startsWith(QStringLiteral("Rapor ")) &&
+        messages.messages.first().text.endsWith(QStringLiteral("kaydedildi...")))
+        messages.clear();
     if (!messages.messages.isEmpty()) {
         std::fprintf(stderr, "unexpected messages: %s\n",
                      qPrintable(messages.texts().join(QLatin1Char('|'))));

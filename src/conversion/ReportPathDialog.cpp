@@ -1,0 +1,36 @@
+#include "ReportPathDialog.h"
+
+#include <QFileDialog>
+
+namespace zendaro {
+
+namespace {
+
+class SaveDialogChooser : public ReportPathChooser {
+public:
+    QString choosePdfPath(QWidget* owner, const QString& suggestedPath) override {
+        return QFileDialog::getSaveFileName(owner, QStringLiteral("Raporu Kaydet"), suggestedPath,
+                                            QStringLiteral("PDF belgesi (*.pdf)"));
+    }
+};
+
+ReportPathChooser* installed = nullptr;
+
+} // namespace
+
+ReportPathChooser& reportPathChooser() {
+    static SaveDialogChooser real;
+    return installed ? *installed : real;
+}
+
+void setReportPathChooser(ReportPathChooser* chooser) {
+    installed = chooser;
+}
+
+QString WithPdfSuffix(const QString& path) {
+    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        return path;
+    return path + QStringLiteral(".pdf");
+}
+
+} // namespace zendaro

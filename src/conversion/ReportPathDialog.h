@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace zendaro {
+
+// Where a report goes: the real chooser asks with the platform's save dialog;
+// tests install one that answers with a path of their own.
+class ReportPathChooser {
+public:
+    virtual ~ReportPathChooser() = default;
+    // The chosen path, or the empty text when the user cancelled.
+    virtual QString choosePdfPath(QWidget* owner, const QString& suggestedPath) = 0;
+};
+
+// The chooser in use: the real dialog unless another was installed.
+ReportPathChooser& reportPathChooser();
+// Installs a chooser (nullptr restores the real one). Not owned.
+void setReportPathChooser(ReportPathChooser* chooser);
+
+// The path as a PDF file: ".pdf" added when it ends otherwise.
+QString WithPdfSuffix(const QString& path);
+
+} // namespace zendaro
