@@ -1,6 +1,7 @@
 #include "conversion/BatchWindow.h"
 #include "conversion/OneToOneWindow.h"
 #include "homescale/HomeScaleEditor.h"
+#include "otherscale/OtherScaleEditor.h"
 #include "shell/Shell.h"
 #include "shell/Startup.h"
 #include "store/DatabaseFile.h"
@@ -20,6 +21,9 @@ int main(int argc, char* argv[]) {
     });
     shell.registerWindow(WorkingWindow::HomeScales, [](const WindowContext& c) {
         return new HomeScaleEditor(DatabaseFilePath(), c.regional.locale, c.navigator);
+    });
+    shell.registerWindow(WorkingWindow::OtherScales, [](const WindowContext& c) {
+        return new OtherScaleEditor(DatabaseFilePath(), c.regional, c.navigator);
     });
     return RunZendaro(app, shell);
 }

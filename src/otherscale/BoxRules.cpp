@@ -64,8 +64,8 @@ bool SelectOnEntry::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-FormatOnLeave::FormatOnLeave(QLineEdit* box, const RegionalSettings& settings)
-    : QObject(box), box_(box), settings_(settings) {
+FormatOnLeave::FormatOnLeave(QLineEdit* box, RegionalSettings settings)
+    : QObject(box), box_(box), settings_(std::move(settings)) {
     box->installEventFilter(this);
 }
 

@@ -45,7 +45,7 @@ private:
 class FormatOnLeave : public QObject {
     Q_OBJECT
 public:
-    FormatOnLeave(QLineEdit* box, const RegionalSettings& settings); // the box owns it
+    FormatOnLeave(QLineEdit* box, RegionalSettings settings); // the box owns it
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -28,9 +28,9 @@ constexpr int NameLength = 40;
 
 } // namespace
 
-OtherScaleEntry::OtherScaleEntry(const OtherScaleControls& controls, const RegionalSettings& settings,
+OtherScaleEntry::OtherScaleEntry(const OtherScaleControls& controls, RegionalSettings settings,
                                  QObject* parent)
-    : QObject(parent), c_(controls), settings_(settings) {
+    : QObject(parent), c_(controls), settings_(std::move(settings)) {
     Q_ASSERT(c_.complete());
     setUpControls();
     installRules();

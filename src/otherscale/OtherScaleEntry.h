@@ -21,8 +21,7 @@ namespace zendaro {
 class OtherScaleEntry : public QObject {
     Q_OBJECT
 public:
-    OtherScaleEntry(const OtherScaleControls& controls, const RegionalSettings& settings,
-                    QObject* parent = nullptr);
+    OtherScaleEntry(const OtherScaleControls& controls, RegionalSettings settings, QObject* parent = nullptr);
 
     // Editor mode: "EKLE", "DUZENLE" or empty. Set by the window when it starts
     // adding or editing a scale and when it goes back to browsing.

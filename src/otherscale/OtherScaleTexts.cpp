@@ -97,4 +97,28 @@ QString DuplicateLetter() {
     return QStringLiteral("GİRMİŞ OLDUĞUNUZ HARF NOTU DAHA ÖNCE ÖLÇEĞE EKLENMİŞ...");
 }
 
+QString NameMissing() {
+    return QStringLiteral("LÜTFEN BİR ÖLÇEK ADI GİRİNİZ...");
+}
+QString GradingSystemMissing() {
+    return QStringLiteral("LÜTFEN NOT SİSTEMİNİ SEÇİNİZ...");
+}
+QString NoGrades() {
+    return QStringLiteral("ÖLÇEKTE NOT YOK. LÜTFEN ÖLÇEĞE NOT EKLEYİNİZ...");
+}
+QString NoPassGrade() {
+    return QStringLiteral("ÖLÇEKTE EN AZ BİR TANE GEÇER NOT OLMALIDIR. LÜTFEN ÖLÇEĞE NOT EKLEYİNİZ...");
+}
+QString NoFailGrade() {
+    return QStringLiteral("ÖLÇEKTE EN AZ BİR TANE KALIR NOT OLMALIDIR. LÜTFEN ÖLÇEĞE NOT EKLEYİNİZ...");
+}
+QString MaxFailNotInScale() {
+    return QStringLiteral("Max. Kalır Not alanında belirttiğiniz Not ölçekte yok.\r\n\r\n"
+                          "Ölçeği bu haliyle kaydetmek ister misiniz?");
+}
+
+QString DeleteQuestion(const QString& scaleName) {
+    return scaleName + QStringLiteral(" isimli ölçeği silmek istiyor musunuz?");
+}
+
 } // namespace zendaro::otherscale

@@ -3,11 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-namespace zendaro {
-
 // The words, list items and messages of the other-scale editor, exactly as the
 // program shows and stores them.
-namespace otherscale {
+namespace zendaro::otherscale {
 
 // Status words of an other scale's grades.
 QString PassWord(); // "Geçer"
@@ -61,5 +59,16 @@ QString LetterValueMissing(); // information icon
 QString DuplicateValue();     // stop icon
 QString DuplicateLetter();    // stop icon
 
-} // namespace otherscale
-} // namespace zendaro
+// The save (stop icon, except the question).
+QString NameMissing();          // "LÜTFEN BİR ÖLÇEK ADI GİRİNİZ..."
+QString GradingSystemMissing(); // "LÜTFEN NOT SİSTEMİNİ SEÇİNİZ..."
+QString NoGrades();
+QString NoPassGrade();
+QString NoFailGrade();
+// Asked (information icon, "Evet"/"Hayır") when the max fail grade is no grade of the list.
+QString MaxFailNotInScale();
+
+// Deleting (stop icon, "Evet"/"Hayır").
+QString DeleteQuestion(const QString& scaleName);
+
+} // namespace zendaro::otherscale
