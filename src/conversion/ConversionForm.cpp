@@ -48,10 +48,10 @@ QFont homeLetterFont(const QString& letter, int room) {
 } // namespace
 
 ConversionForm::ConversionForm(const QString& objectName, const QString& banner, const QString& helpAnchor,
-                               const QString& databasePath, const RegionalSettings& regional,
-                               Navigator& navigator, QWidget* parent)
+                               const QString& databasePath, RegionalSettings regional, Navigator& navigator,
+                               QWidget* parent)
     : WorkingForm(objectName, banner, navigator, helpAnchor, parent),
-      regional_(regional), views_{otherScales_, homeScales_, otherGrades_, homeGrades_, search_} {
+      regional_(std::move(regional)), views_{otherScales_, homeScales_, otherGrades_, homeGrades_, search_} {
     otherScales_.setObjectName(QStringLiteral("Data_diger_olcek"));
     homeScales_.setObjectName(QStringLiteral("Data_dornela_olcek"));
     otherGrades_.setObjectName(QStringLiteral("Data_diger_notlar"));

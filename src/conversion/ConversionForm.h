@@ -25,7 +25,7 @@ class ConversionForm : public WorkingForm {
 public:
     // The views' file must exist; `helpAnchor` empty: no help button.
     ConversionForm(const QString& objectName, const QString& banner, const QString& helpAnchor,
-                   const QString& databasePath, const RegionalSettings& regional, Navigator& navigator,
+                   const QString& databasePath, RegionalSettings regional, Navigator& navigator,
                    QWidget* parent = nullptr);
 
     // Runs the next tick of whichever animation timer is running; returns

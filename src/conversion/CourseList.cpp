@@ -59,8 +59,8 @@ QString CourseList::CreditTooLargeText() {
 }
 
 CourseList::CourseList(DataView& otherScales, DataView& homeScales, const QString& databasePath,
-                       const RegionalSettings& settings)
-    : settings_(settings), otherScales_(otherScales),
+                       RegionalSettings settings)
+    : settings_(std::move(settings)), otherScales_(otherScales),
       homeScales_(homeScales), views_{otherScales_, homeScales_, otherGrades_, homeGrades_, search_} {
     for (DataView* view : {&otherGrades_, &homeGrades_, &search_})
         view->SetDatabaseName(databasePath);

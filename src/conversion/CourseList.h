@@ -62,7 +62,7 @@ public:
     static QStringList captions();
 
     CourseList(DataView& otherScales, DataView& homeScales, const QString& databasePath,
-               const RegionalSettings& settings);
+               RegionalSettings settings);
     CourseList(const CourseList&) = delete;
     CourseList& operator=(const CourseList&) = delete;
 

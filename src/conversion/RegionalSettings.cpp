@@ -1,8 +1,8 @@
 #include "RegionalSettings.h"
 
 #include <QStringDecoder>
+#include <clocale>
 #include <langinfo.h>
-#include <locale.h>
 
 namespace zendaro {
 

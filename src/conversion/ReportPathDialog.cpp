@@ -20,7 +20,9 @@ ReportPathChooser* installed = nullptr;
 
 ReportPathChooser& reportPathChooser() {
     static SaveDialogChooser real;
-    return installed ? *installed : real;
+    if (installed)
+        return *installed;
+    return real;
 }
 
 void setReportPathChooser(ReportPathChooser* chooser) {
