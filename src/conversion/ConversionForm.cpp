@@ -167,17 +167,10 @@ void ConversionForm::buildPanel() {
     convertCaption_->setCursor(Qt::PointingHandCursor);
     convertCaption_->installEventFilter(this);
 
-    auto button = [this](const char* name, const char* normal, const char* light) {
-        auto* b = new PictureBttn(panel_);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setPictureNormal(pictures::LoadPicture(QString::fromLatin1(normal)));
-        b->setPictureLight(pictures::LoadPicture(QString::fromLatin1(light)));
-        b->setCaption(QString());
-        b->move(twips(5520), twips(480));
-        return b;
-    };
-    zendaro_ = button("BTN_ZENDARO", pictures::ZendaroNormal, pictures::ZendaroLight);
-    donusum_ = button("BTN_DONUSUM", pictures::DonusumNormal, pictures::DonusumLight);
+    zendaro_ = MakePictureButton(panel_, "BTN_ZENDARO", {}, {}, pictures::ZendaroNormal,
+                                 pictures::ZendaroLight, 5520, 480);
+    donusum_ = MakePictureButton(panel_, "BTN_DONUSUM", {}, {}, pictures::DonusumNormal,
+                                 pictures::DonusumLight, 5520, 480);
     donusum_->hide();
     connect(zendaro_, &PictureBttn::LClick, this, &ConversionForm::convert);
     connect(zendaro_, &PictureBttn::MouseOver, this,

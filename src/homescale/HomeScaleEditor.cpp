@@ -19,18 +19,6 @@ namespace zendaro {
 
 namespace {
 
-PictureBttn* pictureButton(QWidget* parent, const char* name, const QString& caption, const QString& tooltip,
-                           const char* normal, const char* light, int left, int top) {
-    auto* button = new PictureBttn(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setPictureNormal(pictures::LoadPicture(QString::fromLatin1(normal)));
-    button->setPictureLight(pictures::LoadPicture(QString::fromLatin1(light)));
-    button->setCaption(caption);
-    button->setToolTip(tooltip);
-    button->move(twips(left), twips(top));
-    return button;
-}
-
 QLabel* caption(QWidget* parent, const QString& text, QRect place) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(place);
@@ -144,22 +132,22 @@ void HomeScaleEditor::buildEditPanel() {
 
 void HomeScaleEditor::buildButtons() {
     browseButtons_ = buttonFrame(this, "CER_BUTONLAR_EKLE_SIL_DUZENLE");
-    connect(pictureButton(browseButtons_, "BTN_OLCEK_DUZENLE", "Ölçeği Düzenle", "Ölçeği Düzenle",
-                          pictures::EditEditNormal, pictures::EditEditLight, 60, 150),
+    connect(MakePictureButton(browseButtons_, "BTN_OLCEK_DUZENLE", "Ölçeği Düzenle", "Ölçeği Düzenle",
+                              pictures::EditEditNormal, pictures::EditEditLight, 60, 150),
             &PictureBttn::LClick, this, &HomeScaleEditor::startChanging);
-    connect(pictureButton(browseButtons_, "BTN_OLCEK_SIL", "Ölçeği Sil", "Ölçeği Sil",
-                          pictures::EditDeleteNormal, pictures::EditDeleteLight, 2340, 150),
+    connect(MakePictureButton(browseButtons_, "BTN_OLCEK_SIL", "Ölçeği Sil", "Ölçeği Sil",
+                              pictures::EditDeleteNormal, pictures::EditDeleteLight, 2340, 150),
             &PictureBttn::LClick, this, &HomeScaleEditor::deleteScale);
-    connect(pictureButton(browseButtons_, "BTN_OLCEK_EKLE", "Ölçek Ekle", "Ölçek Ekle",
-                          pictures::EditAddNormal, pictures::EditAddLight, 4200, 150),
+    connect(MakePictureButton(browseButtons_, "BTN_OLCEK_EKLE", "Ölçek Ekle", "Ölçek Ekle",
+                              pictures::EditAddNormal, pictures::EditAddLight, 4200, 150),
             &PictureBttn::LClick, this, &HomeScaleEditor::startAdding);
 
     editButtons_ = buttonFrame(this, "CER_BUTONLAR_IPTAL_KAYDET");
-    connect(pictureButton(editButtons_, "BTN_OLCEK_VAZGEC", "İPTAL", "İptal", pictures::EditCancelNormal,
-                          pictures::EditCancelLight, 2340, 150),
+    connect(MakePictureButton(editButtons_, "BTN_OLCEK_VAZGEC", "İPTAL", "İptal", pictures::EditCancelNormal,
+                              pictures::EditCancelLight, 2340, 150),
             &PictureBttn::LClick, this, &HomeScaleEditor::cancel);
-    connect(pictureButton(editButtons_, "BTN_OLCEK_KAYDET", "KAYDET", "Ölçeği Kaydet",
-                          pictures::EditSaveNormal, pictures::EditSaveLight, 4200, 150),
+    connect(MakePictureButton(editButtons_, "BTN_OLCEK_KAYDET", "KAYDET", "Ölçeği Kaydet",
+                              pictures::EditSaveNormal, pictures::EditSaveLight, 4200, 150),
             &PictureBttn::LClick, this, &HomeScaleEditor::save);
 }
 

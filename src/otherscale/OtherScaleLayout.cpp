@@ -23,18 +23,6 @@ constexpr int BoxHeight = 315;
 constexpr int ListHeight = 345;
 constexpr int LabelHeight = 300;
 
-PictureBttn* pictureButton(QWidget* parent, const char* name, const QString& caption, const QString& tooltip,
-                           const char* normal, const char* light, int left, int top) {
-    auto* button = new PictureBttn(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setPictureNormal(pictures::LoadPicture(QString::fromLatin1(normal)));
-    button->setPictureLight(pictures::LoadPicture(QString::fromLatin1(light)));
-    button->setCaption(caption);
-    button->setToolTip(tooltip);
-    button->move(twips(left), twips(top));
-    return button;
-}
-
 // Labels of the parameter area: Times New Roman 11.25 pt, right-aligned so the
 // text ends just before the box it names, and standing on the box's text line.
 // Where the text is wider than its place it may start a little further left
@@ -134,18 +122,19 @@ void buildGrids(QWidget* window, OtherScaleLayout& ui, DataView* scales, DataVie
 
 void buildButtons(QWidget* window, OtherScaleLayout& ui) {
     ui.browseButtons = buttonFrame(window, "CER_BUTONLAR_EKLE_SIL_DUZENLE");
-    ui.editScale = pictureButton(ui.browseButtons, "BTN_OLCEK_DUZENLE", "Ölçeği Düzenle", "Ölçeği Düzenle",
-                                 pictures::EditEditNormal, pictures::EditEditLight, 60, 240);
-    ui.deleteScale = pictureButton(ui.browseButtons, "BTN_OLCEK_SIL", "Ölçeği Sil", "Ölçeği Sil",
-                                   pictures::EditDeleteNormal, pictures::EditDeleteLight, 2340, 240);
-    ui.addScale = pictureButton(ui.browseButtons, "BTN_OLCEK_EKLE", "Ölçek Ekle", "Ölçek Ekle",
-                                pictures::EditAddNormal, pictures::EditAddLight, 4200, 240);
+    ui.editScale =
+        MakePictureButton(ui.browseButtons, "BTN_OLCEK_DUZENLE", "Ölçeği Düzenle", "Ölçeği Düzenle",
+                          pictures::EditEditNormal, pictures::EditEditLight, 60, 240);
+    ui.deleteScale = MakePictureButton(ui.browseButtons, "BTN_OLCEK_SIL", "Ölçeği Sil", "Ölçeği Sil",
+                                       pictures::EditDeleteNormal, pictures::EditDeleteLight, 2340, 240);
+    ui.addScale = MakePictureButton(ui.browseButtons, "BTN_OLCEK_EKLE", "Ölçek Ekle", "Ölçek Ekle",
+                                    pictures::EditAddNormal, pictures::EditAddLight, 4200, 240);
 
     ui.editButtons = buttonFrame(window, "CER_BUTONLAR_IPTAL_KAYDET");
-    ui.cancel = pictureButton(ui.editButtons, "BTN_OLCEK_VAZGEC", "İPTAL", "İptal",
-                              pictures::EditCancelNormal, pictures::EditCancelLight, 2340, 240);
-    ui.save = pictureButton(ui.editButtons, "BTN_OLCEK_KAYDET", "KAYDET", "Ölçeği Kaydet",
-                            pictures::EditSaveNormal, pictures::EditSaveLight, 4200, 240);
+    ui.cancel = MakePictureButton(ui.editButtons, "BTN_OLCEK_VAZGEC", "İPTAL", "İptal",
+                                  pictures::EditCancelNormal, pictures::EditCancelLight, 2340, 240);
+    ui.save = MakePictureButton(ui.editButtons, "BTN_OLCEK_KAYDET", "KAYDET", "Ölçeği Kaydet",
+                                pictures::EditSaveNormal, pictures::EditSaveLight, 4200, 240);
     ui.editButtons->hide();
 }
 
@@ -185,8 +174,8 @@ void buildParameters(QWidget* window, OtherScaleLayout& ui) {
     box(equal, "TXT_MIN_NOT", 2880, 120, 795);
     label(equal, QStringLiteral("Not Aralığı :"), 3840, 180, 1080, 4980);
     box(equal, "TXT_NOT_ARALIGI", 4980, 120, 795);
-    ui.generate = pictureButton(equal, "BTN_OLCEK_OLUSTUR", "Ölçek Oluştur", "Ölçek Oluştur",
-                                pictures::EditCreateNormal, pictures::EditCreateLight, 2040, 1080);
+    ui.generate = MakePictureButton(equal, "BTN_OLCEK_OLUSTUR", "Ölçek Oluştur", "Ölçek Oluştur",
+                                    pictures::EditCreateNormal, pictures::EditCreateLight, 2040, 1080);
 
     // Created after the equal-interval frame and painted over it: during the
     // guided letter entry both are shown, and this one must stay whole.
@@ -198,8 +187,8 @@ void buildParameters(QWidget* window, OtherScaleLayout& ui) {
     box(entry, "TXT_NOT_EKLEME_HARF_NOTU", 2580, 300, 1395);
     label(entry, QStringLiteral("Sayısal Değer :"), 840, 780, 1680, 2580, "LBL_NOT_EKLEME_SAYISAL_NOT");
     box(entry, "TXT_NOT_EKLEME_SAYISAL_NOT", 2580, 720, 1395);
-    ui.addGrade = pictureButton(entry, "BTN_OLCEGE_EKLE", "Ölçeğe Ekle", QString(),
-                                pictures::EditAddGradeNormal, pictures::EditAddGradeLight, 2460, 1140);
+    ui.addGrade = MakePictureButton(entry, "BTN_OLCEGE_EKLE", "Ölçeğe Ekle", QString(),
+                                    pictures::EditAddGradeNormal, pictures::EditAddGradeLight, 2460, 1140);
     entry->raise();
 
     distribution->hide();

@@ -1,5 +1,6 @@
 #include "ui/PictureBttn.h"
 
+#include "resources/Pictures.h"
 #include "ui/ControlInput.h"
 #include "ui/Fonts.h"
 #include "ui/Pictures.h"
@@ -222,6 +223,19 @@ void PictureBttn::mouseReleaseEvent(QMouseEvent* event) {
         emit LClick();
     else if (event->button() == Qt::RightButton)
         emit RClick();
+}
+
+PictureBttn* MakePictureButton(QWidget* parent, const char* name, const QString& caption,
+                               const QString& tooltip, const char* normal, const char* light, int left,
+                               int top) {
+    auto* button = new PictureBttn(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setPictureNormal(pictures::LoadPicture(QString::fromLatin1(normal)));
+    button->setPictureLight(pictures::LoadPicture(QString::fromLatin1(light)));
+    button->setCaption(caption);
+    button->setToolTip(tooltip);
+    button->move(twips(left), twips(top));
+    return button;
 }
 
 } // namespace zendaro

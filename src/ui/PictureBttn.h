@@ -82,4 +82,10 @@ private:
     bool layingOut_ = false;
 };
 
+// A picture button of a window: its object name, caption and tooltip, the
+// normal and light pictures by resource path, placed at (left, top) in twips.
+PictureBttn* MakePictureButton(QWidget* parent, const char* name, const QString& caption,
+                               const QString& tooltip, const char* normal, const char* light, int left,
+                               int top);
+
 } // namespace zendaro

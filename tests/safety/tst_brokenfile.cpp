@@ -73,7 +73,7 @@ QString breakFile(const QString& kind, const TestDatabase& db, const QString& ta
     } else if (kind == QStringLiteral("truncated")) {
         // The shipped file cut to half its length, as by an interrupted copy.
         QFile::remove(path);
-        QFile::copy(QStringLiteral(ZENDARO_APP_DIR "/donustur.evk"), path);
+        QFile::copy(QStringLiteral(ZENDARO_SHIPPED_DATABASE), path);
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         QFile file(path);
         file.resize(file.size() / 2);

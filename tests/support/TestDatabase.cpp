@@ -47,8 +47,8 @@ TestDatabase::TestDatabase(const QString& fixtureSql) : path_(dir_.filePath("don
 }
 
 TestDatabase::TestDatabase(Shipped) : path_(dir_.filePath("donustur.evk")) {
-    if (!QFile::copy(QStringLiteral(ZENDARO_APP_DIR "/donustur.evk"), path_))
-        throw std::runtime_error("the shipped donustur.evk is missing from the application folder");
+    if (!QFile::copy(QStringLiteral(ZENDARO_SHIPPED_DATABASE), path_))
+        throw std::runtime_error("the shipped donustur.evk has not been built");
     QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
 }
 
@@ -76,8 +76,9 @@ QVariant TestDatabase::scalar(const QString& sql) const {
             break;
         case SQLITE_NULL:
             break;
-        default:
-            out = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+        default: // the whole text, a NUL inside included
+            out = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)),
+                                    sqlite3_column_bytes(stmt, 0));
         }
     }
     sqlite3_finalize(stmt);
