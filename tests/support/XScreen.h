@@ -18,21 +18,25 @@ namespace zendaro::test {
 class XScreen {
 public:
     XScreen() {
-        int n = 170;
-        while (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-            ++n;
-        display_ = QStringLiteral(":%1").arg(n);
+        // The server picks a free display itself and tells its number on
+        // standard output, so screens started at the same time never collide.
         server_.setProgram(QStringLiteral("Xvfb"));
-        server_.setArguments({display_, QStringLiteral("-screen"), QStringLiteral("0"),
-                              QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                              QStringLiteral("tcp")});
+        server_.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                              QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                              QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         server_.start();
         server_.waitForStarted(5000);
-        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
-        for (int i = 0; i < 200 && !QFileInfo::exists(socket); ++i)
-            QThread::msleep(50);
-        ready_ = server_.state() == QProcess::Running && QFileInfo::exists(socket);
+        QByteArray number;
+        for (int i = 0; i < 200 && !number.endsWith('\n') && server_.state() == QProcess::Running; ++i) {
+            server_.waitForReadyRead(50);
+            number += server_.readAllStandardOutput();
+        }
+        bool ok = false;
+        const int n = number.trimmed().toInt(&ok);
+        display_ = QStringLiteral(":%1").arg(n);
+        ready_ = ok && server_.state() == QProcess::Running &&
+                 QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n));
     }
     ~XScreen() {
         server_.terminate();
