@@ -2,6 +2,7 @@
 // and a numeric scale, every refusal, removal, the totals under the list, the
 // list following a change of either scale, and the PDF report.
 #include "ConversionFixture.h"
+#include "ConversionWindowDriver.h"
 #include "GuiHelpers.h"
 #include "RecordingMessages.h"
 #include "RecordingNavigator.h"
@@ -29,37 +30,14 @@ using namespace zendaro::test;
 
 namespace {
 
-struct Window {
-    RecordingMessages messages;
-    RecordingNavigator navigator;
-    BatchWindow* window;
-    QPointer<BatchWindow> alive;
+struct Window : ConversionWindowDriver<BatchWindow> {
+    using ConversionWindowDriver::ConversionWindowDriver;
 
-    explicit Window(const QString& path, const RegionalSettings& regional = RegionalSettings::turkish())
-        : window(new BatchWindow(path, regional, navigator)), alive(window) {
-        window->show();
-        (void)QTest::qWaitForWindowExposed(window);
-        QCoreApplication::processEvents(); // the first activation
-    }
-    ~Window() { delete alive.data(); }
-
-    template <typename T> T* get(const char* name) { return control<T>(window, QString::fromLatin1(name)); }
     QLineEdit* grade() { return get<QLineEdit>("TXT_DERSNOTU"); }
     QLineEdit* credit() { return get<QLineEdit>("TXT_KREDI"); }
     DataGrid* list() { return get<DataGrid>("DG_ARRAY"); }
     QString text(const char* label) { return get<QLabel>(label)->text(); }
 
-    void pick(const char* picker, qint64 id) {
-        auto* combo = get<QComboBox>(picker);
-        const int index = combo->findData(id);
-        QVERIFY2(index >= 0, picker);
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-    void choose(qint64 other, qint64 home) {
-        pick("CMB_KAYNAK_OLCEK", other);
-        pick("CMB_DORNELA_OLCEK", home);
-    }
     // The Enter path: grade, Enter, credit, Enter.
     void enterCourse(const QString& grade, const QString& credit) {
         this->grade()->setFocus();

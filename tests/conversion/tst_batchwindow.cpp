@@ -2,6 +2,7 @@
 // window (the single-grade box below the grids, the two-stage animation, the
 // course-entry area) and the conversion through its convert button.
 #include "ConversionFixture.h"
+#include "ConversionWindowDriver.h"
 #include "GuiHelpers.h"
 #include "RecordingMessages.h"
 #include "RecordingNavigator.h"
@@ -26,49 +27,19 @@ using namespace zendaro::test;
 
 namespace {
 
-struct Window {
-    RecordingMessages messages;
-    RecordingNavigator navigator;
-    BatchWindow* window;
-    QPointer<BatchWindow> alive;
+struct Window : ConversionWindowDriver<BatchWindow> {
+    using ConversionWindowDriver::ConversionWindowDriver;
 
-    Window(const QString& path, const RegionalSettings& regional = RegionalSettings::turkish())
-        : window(new BatchWindow(path, regional, navigator)), alive(window) {
-        window->show();
-        (void)QTest::qWaitForWindowExposed(window);
-        QCoreApplication::processEvents(); // the first activation
-    }
-    ~Window() { delete alive.data(); }
-
-    template <typename T> T* get(const char* name) { return control<T>(window, QString::fromLatin1(name)); }
-    QLineEdit* input() { return get<QLineEdit>("TXT_DONUSTURULECEK_NOT"); }
     QLineEdit* courseGrade() { return get<QLineEdit>("TXT_DERSNOTU"); }
     QLineEdit* credit() { return get<QLineEdit>("TXT_KREDI"); }
-    QLabel* letter() { return get<QLabel>("LBL_DORNELA_HARF_NOTU"); }
-    QLabel* numeric() { return get<QLabel>("LBL_DORNELA_SAYISAL_NOT"); }
     DataGrid* courses() { return get<DataGrid>("DG_ARRAY"); }
     QTimer* timer(int number) { return get<QTimer>(qPrintable(QStringLiteral("Timer%1").arg(number))); }
 
-    void pick(const char* picker, qint64 id) {
-        auto* combo = get<QComboBox>(picker);
-        const int index = combo->findData(id);
-        QVERIFY2(index >= 0, picker);
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-    void choose(qint64 other, qint64 home) {
-        pick("CMB_KAYNAK_OLCEK", other);
-        pick("CMB_DORNELA_OLCEK", home);
-    }
     // Types the grade into the single-grade box and presses the convert button.
     void typeAndConvert(const QString& text) {
         input()->clear();
         typeText(input(), text);
         clickOn(get<PictureBttn>("BTN_ZENDARO"));
-    }
-    void finishAnimation() {
-        for (int guard = 0; guard < 100 && window->advanceAnimation(); ++guard) {
-        }
     }
 };
 

@@ -1,4 +1,5 @@
 #include "ConversionFixture.h"
+#include "ConversionWindowDriver.h"
 #include "GuiHelpers.h"
 #include "RecordingMessages.h"
 #include "RecordingNavigator.h"
@@ -18,42 +19,15 @@ using namespace zendaro::test;
 
 namespace {
 
-struct Window {
-    RecordingMessages messages;
-    RecordingNavigator navigator;
-    OneToOneWindow* window;
-    QPointer<OneToOneWindow> alive;
+struct Window : ConversionWindowDriver<OneToOneWindow> {
+    using ConversionWindowDriver::ConversionWindowDriver;
 
-    Window(const QString& path, const RegionalSettings& regional = RegionalSettings::turkish())
-        : window(new OneToOneWindow(path, regional, navigator)), alive(window) {
-        window->show();
-        (void)QTest::qWaitForWindowExposed(window); // a window that hands over closes at once
-        QCoreApplication::processEvents();          // the first activation
-    }
-    ~Window() { delete alive.data(); }
-
-    template <typename T> T* get(const char* name) { return control<T>(window, QString::fromLatin1(name)); }
-    QLineEdit* input() { return get<QLineEdit>("TXT_DONUSTURULECEK_NOT"); }
-    QLabel* letter() { return get<QLabel>("LBL_DORNELA_HARF_NOTU"); }
-    QLabel* numeric() { return get<QLabel>("LBL_DORNELA_SAYISAL_NOT"); }
-
-    void pick(const char* picker, qint64 id) {
-        auto* combo = get<QComboBox>(picker);
-        const int index = combo->findData(id);
-        QVERIFY2(index >= 0, picker);
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-    void choose(qint64 other, qint64 home) {
-        pick("CMB_KAYNAK_OLCEK", other);
-        pick("CMB_DORNELA_OLCEK", home);
-    }
     void typeAndEnter(const QString& text) {
         input()->clear();
         typeText(input(), text);
         QTest::keyClick(input(), Qt::Key_Return);
     }
-    // Runs the animation to its end; returns the ticks of each stage.
+    // Runs the animation to its end; returns the ticks of each stage (Timer1, Timer2, Timer3).
     QVector<int> finishAnimation() {
         QVector<int> ticks{0, 0, 0};
         for (int guard = 0; guard < 100 && window->animating(); ++guard) {

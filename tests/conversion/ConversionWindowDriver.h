@@ -1,0 +1,59 @@
+#pragma once
+
+#include "GuiHelpers.h"
+#include "RecordingMessages.h"
+#include "RecordingNavigator.h"
+#include "conversion/RegionalSettings.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+namespace zendaro::test {
+
+// A conversion window under test, shown on a database, with the message
+// service and the navigator recording, and a user's hands: picking scales by
+// their ids and running the animation to its end.
+template <typename Window> struct ConversionWindowDriver {
+    RecordingMessages messages;
+    RecordingNavigator navigator;
+    Window* window;
+    QPointer<Window> alive;
+
+    explicit ConversionWindowDriver(const QString& path,
+                                    const RegionalSettings& regional = RegionalSettings::turkish())
+        : window(new Window(path, regional, navigator)), alive(window) {
+        window->show();
+        (void)QTest::qWaitForWindowExposed(window); // a window that hands over closes at once
+        QCoreApplication::processEvents();          // the first activation
+    }
+    ~ConversionWindowDriver() { delete alive.data(); }
+    ConversionWindowDriver(const ConversionWindowDriver&) = delete;
+    ConversionWindowDriver& operator=(const ConversionWindowDriver&) = delete;
+
+    template <typename T> T* get(const char* name) { return control<T>(window, QString::fromLatin1(name)); }
+    QLineEdit* input() { return get<QLineEdit>("TXT_DONUSTURULECEK_NOT"); }
+    QLabel* letter() { return get<QLabel>("LBL_DORNELA_HARF_NOTU"); }
+    QLabel* numeric() { return get<QLabel>("LBL_DORNELA_SAYISAL_NOT"); }
+
+    void pick(const char* picker, qint64 id) {
+        auto* combo = get<QComboBox>(picker);
+        const int index = combo->findData(id);
+        QVERIFY2(index >= 0, picker);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    void choose(qint64 other, qint64 home) {
+        pick("CMB_KAYNAK_OLCEK", other);
+        pick("CMB_DORNELA_OLCEK", home);
+    }
+    void finishAnimation() {
+        for (int guard = 0; guard < 100 && window->advanceAnimation(); ++guard) {
+        }
+    }
+};
+
+} // namespace zendaro::test
