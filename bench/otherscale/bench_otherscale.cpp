@@ -4,7 +4,6 @@
 #include "EntryHarness.h"
 #include "otherscale/OtherScaleTexts.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 using namespace zendaro;
@@ -50,13 +49,3 @@ void BM_AddOneGradeTo10001(benchmark::State& state) {
 BENCHMARK(BM_AddOneGradeTo10001)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,7 +4,6 @@
 #include "store/Queries.h"
 #include "store/ScaleStore.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -112,11 +111,3 @@ void BM_SaveChangedNumericScale(benchmark::State& state) {
 BENCHMARK(BM_SaveChangedNumericScale)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

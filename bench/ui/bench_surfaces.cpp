@@ -5,7 +5,6 @@
 #include "ui/Fonts.h"
 #include "ui/SurfacePainting.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 
@@ -47,13 +46,3 @@ void BM_MessageBoxShape(benchmark::State& state) {
 BENCHMARK(BM_MessageBoxShape)->Arg(120)->Arg(600)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    // Text painting needs the fonts of a GUI application; no window is shown.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
