@@ -67,7 +67,7 @@ void PictureBttn::setPictureNormal(const QPixmap& picture) {
 }
 
 void PictureBttn::setPictureNormal(const QIcon& icon, const QSize& size) {
-    setPictureNormal(icon.pixmap(size));
+    setPictureNormal(icon.pixmap(size, devicePixelRatioF()));
 }
 
 QPixmap PictureBttn::pictureLight() const {
@@ -80,7 +80,7 @@ void PictureBttn::setPictureLight(const QPixmap& picture) {
 }
 
 void PictureBttn::setPictureLight(const QIcon& icon, const QSize& size) {
-    setPictureLight(icon.pixmap(size));
+    setPictureLight(icon.pixmap(size, devicePixelRatioF()));
 }
 
 QString PictureBttn::caption() const {
@@ -149,7 +149,9 @@ void PictureBttn::layoutContent() {
     layingOut_ = true;
     for (QLabel* picture : pictures_) {
         picture->move(0, 0);
-        picture->resize(picture->pixmap().size());
+        // A picture rendered for a high-density screen holds more pixels than
+        // it covers: its size on the window is its device-independent size.
+        picture->resize(picture->pixmap().deviceIndependentSize().toSize());
     }
     infoLbl_->adjustSize();
     // Worked in twips as the layout rule is written, then turned into pixels.

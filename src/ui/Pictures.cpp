@@ -1,5 +1,6 @@
 #include "ui/Pictures.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,8 +10,11 @@ namespace zendaro {
 
 namespace {
 
-QPixmap transparentPixmap(int w, int h) {
-    QPixmap pixmap(w, h);
+// A clear picture of w × h device-independent pixels, holding as many pixels
+// as the densest screen shows there (the painting code draws in w × h).
+QPixmap transparentPixmap(int w, int h, qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0) {
+    QPixmap pixmap(QSize(w, h) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
@@ -92,7 +96,8 @@ QPixmap defaultButtonLightPicture() {
 }
 
 QPixmap pointingHandPicture() {
-    QPixmap pixmap = transparentPixmap(32, 32);
+    // The pointer keeps its 32 × 32 pixels: the platform sizes pointers itself.
+    QPixmap pixmap = transparentPixmap(32, 32, 1.0);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, true);
     QPainterPath hand;

@@ -23,6 +23,15 @@ QPixmap filled(int w, int h, const QColor& c) {
     p.fill(c);
     return p;
 }
+
+// A picture of w × h device-independent pixels rendered for a screen of the
+// given density, as the program renders its pictures on such a screen.
+QPixmap filledAt(int w, int h, const QColor& c, qreal ratio) {
+    QPixmap p(QSize(w, h) * ratio);
+    p.setDevicePixelRatio(ratio);
+    p.fill(c);
+    return p;
+}
 } // namespace
 
 class PictureBttnTest : public QObject {
@@ -51,18 +60,29 @@ private slots:
 
     void sizeFollowsContent_data() {
         QTest::addColumn<QString>("caption");
-        QTest::newRow("no caption") << QString();
-        QTest::newRow("caption") << QStringLiteral("ANA MENÜ");
-        QTest::newRow("turkish caption") << QStringLiteral("İŞLEMİ BİTİR ĞÜŞÖÇ");
+        QTest::addColumn<qreal>("scale"); // the display scale the picture was rendered for
+        QTest::newRow("no caption") << QString() << 1.0;
+        QTest::newRow("caption") << QStringLiteral("ANA MENÜ") << 1.0;
+        QTest::newRow("turkish caption") << QStringLiteral("İŞLEMİ BİTİR ĞÜŞÖÇ") << 1.0;
+        QTest::newRow("caption at 125 %") << QStringLiteral("ANA MENÜ") << 1.25;
+        QTest::newRow("caption at 150 %") << QStringLiteral("Diğer Üniversitelerin Not Ölçekleri") << 1.5;
+        QTest::newRow("no caption at 200 %") << QString() << 2.0;
     }
     void sizeFollowsContent() {
         QFETCH(QString, caption);
+        QFETCH(qreal, scale);
         PictureBttn b;
-        b.setPictureNormal(filled(54, 80, Qt::blue));
+        b.setPictureNormal(filledAt(54, 80, Qt::blue, scale));
         b.resize(400, 400); // a size given by the form is replaced at once
         b.setCaption(caption);
         b.resize(10, 10);
         QCOMPARE(b.height(), 80);
+        // The whole picture is painted in its 54 × 80, and nothing more of it.
+        const QImage painted = b.grab().toImage();
+        QCOMPARE(painted.pixelColor(53, 79), QColor(Qt::blue));
+        QCOMPARE(painted.pixelColor(0, 0), QColor(Qt::blue));
+        if (b.width() > 55)
+            QCOMPARE(painted.pixelColor(55, 0), QColor(Qt::white));
         auto* label = b.findChild<QLabel*>(QStringLiteral("InfoLbl"));
         if (caption.isEmpty()) {
             QCOMPARE(b.width(), 54);
