@@ -77,12 +77,13 @@ AboutWindow::AboutWindow(QWidget* owner)
     const QFont name = legacyFont(QStringLiteral("Arial"), 24, true);
     const QFont text = legacyFont(QStringLiteral("Arial"), 10);
     const QFont heading = legacyFont(QStringLiteral("Arial"), 10, true);
-    // White on the deeper blue at the top; the credits lie where the bands
-    // have grown light, so they are written in a dark blue.
+    // The bands grow lighter downwards. The large name stays white on the
+    // deeper blue at the top; below it white would read too faintly, so the
+    // purpose sentence and the credits are written in a dark blue.
     const QColor white(Qt::white);
     const QColor darkBlue(6, 58, 92);
     addLabel(QStringLiteral("ZENDARO"), QRect(112, 22, 440, 40), name, white);
-    addLabel(Purpose, QRect(112, 70, 448, 80), text, white, true);
+    addLabel(Purpose, QRect(112, 70, 448, 80), text, darkBlue, true);
     int y = 160;
     for (const Credit& credit : Credits) {
         addLabel(credit.heading, QRect(40, y, 150, 20), heading, darkBlue);

@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 using namespace zendaro;
 
@@ -25,6 +27,19 @@ bool showsPicture(const AboutWindow& about, int index) {
     return about.picture(index)->isVisible();
 }
 
+// The contrast ratio of two colours (1 to 21), as readability guidelines count it.
+double contrast(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& c) {
+        auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 } // namespace
 
 class AboutWindowTest : public QObject {
@@ -33,6 +48,8 @@ class AboutWindowTest : public QObject {
 private slots:
     void windowIsExactlyItsShape();
     void showsNamePurposeAndCredits();
+    void textsAreReadableOnTheirBackground_data();
+    void textsAreReadableOnTheirBackground();
     void picturesSwapEveryHalfSecondWhileActive();
     void everyOpeningStartsWithPictureZero();
     void leftClickAnywhereCloses_data();
@@ -78,6 +95,42 @@ void AboutWindowTest::showsNamePurposeAndCredits() {
     QCOMPARE(about.picture(1)->objectName(), QStringLiteral("Image1"));
     QCOMPARE(about.picture(0)->pixmap().size(), QSize(64, 64));
     QCOMPARE(about.picture(1)->pixmap().size(), QSize(64, 64));
+}
+
+void AboutWindowTest::textsAreReadableOnTheirBackground_data() {
+    QTest::addColumn<QString>("startsWith");
+    QTest::addColumn<double>("least"); // the contrast normal-sized text needs
+    QTest::newRow("purpose sentence") << QStringLiteral("          Bu program") << 4.5;
+    QTest::newRow("credit heading") << QStringLiteral("Zendaro Formülü :") << 4.5;
+    QTest::newRow("credited person") << QStringLiteral("Prof. Dr.") << 4.5;
+    QTest::newRow("department") << QStringLiteral("Matematik") << 4.5;
+}
+
+void AboutWindowTest::textsAreReadableOnTheirBackground() {
+    QFETCH(QString, startsWith);
+    QFETCH(double, least);
+    AboutWindow about;
+    const QLabel* label = nullptr;
+    for (const QLabel* candidate : about.labels()) {
+        if (candidate->text().startsWith(startsWith))
+            label = candidate;
+    }
+    QVERIFY(label);
+    // Every pixel of the shape's painted back behind the text, against the text's colour.
+    const QRect text = label->fontMetrics()
+                           .boundingRect(label->contentsRect(),
+                                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text())
+                           .translated(label->pos())
+                           .intersected(about.shape()->rect());
+    QVERIFY(!text.isEmpty());
+    const QColor ink = label->palette().color(QPalette::WindowText);
+    const QImage& back = about.shape()->surface();
+    double worst = 21.0;
+    for (int y = text.top(); y <= text.bottom(); ++y) {
+        for (int x = text.left(); x <= text.right(); ++x)
+            worst = std::min(worst, contrast(ink, back.pixelColor(x, y)));
+    }
+    QVERIFY2(worst >= least, qPrintable(QStringLiteral("contrast %1 : 1").arg(worst, 0, 'f', 2)));
 }
 
 void AboutWindowTest::picturesSwapEveryHalfSecondWhileActive() {
