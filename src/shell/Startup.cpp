@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace zendaro {
 
@@ -13,8 +15,21 @@ QString RegionalSettingsFailureText() {
            QStringLiteral("\r\n\r\n") + QStringLiteral("LÜTFEN YAZILIM ÜRETİCİSİ İLE GÖRÜŞÜNÜZ...");
 }
 
+bool InstallQtTranslations(QCoreApplication& app) {
+    // Qt's own dialogs (the file dialog of the report, the plain box) speak
+    // Turkish like the rest of the program, whatever the user's language.
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
+
 void ConfigureApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("ZENDARO"));
+    InstallQtTranslations(app);
     QApplication::setWindowIcon(QIcon(QString::fromLatin1(pictures::AppIcon)));
     // The program ends only through the exit button of the main menu (or when
     // the main menu itself is closed), never because no window is showing.

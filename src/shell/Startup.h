@@ -3,6 +3,7 @@
 #include <QString>
 
 class QApplication;
+class QCoreApplication;
 
 namespace zendaro {
 
@@ -12,7 +13,13 @@ class Shell;
 // between them (CR LF twice, as the plain box shows it).
 QString RegionalSettingsFailureText();
 
-// Application-wide settings: the name "ZENDARO" and the window icon.
+// Loads Qt's Turkish translations (Debian's qt6-translations-l10n) for Qt's
+// own dialogs and buttons. False when they are not installed: those dialogs
+// then stay in English, everything else works.
+bool InstallQtTranslations(QCoreApplication& app);
+
+// Application-wide settings: the name "ZENDARO", the window icon and Qt's
+// Turkish translations.
 void ConfigureApplication(QApplication& app);
 
 // Runs the program: the start-up check, then the event loop. Returns the exit

@@ -3,8 +3,12 @@
 #include "ShellTestSupport.h"
 #include "shell/Shell.h"
 #include "shell/Startup.h"
+#include "ui/MessageService.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
 #include <QTest>
 
 using namespace zendaro;
@@ -57,6 +61,8 @@ private slots:
     void readableSettingsShowTheMenuSilently();
     void startUpRunsOnce();
     void applicationCarriesItsNameAndIcon();
+    void qtDialogsSpeakTurkish_data();
+    void qtDialogsSpeakTurkish();
 };
 
 void StartupTest::unreadableSettingsEndTheProgramWithoutAWindow_data() {
@@ -127,6 +133,53 @@ void StartupTest::applicationCarriesItsNameAndIcon() {
     QVERIFY(!QApplication::windowIcon().pixmap(64, 64).isNull());
     // Hiding the menu for a working window must not end the program.
     QVERIFY(!QApplication::quitOnLastWindowClosed());
+}
+
+void StartupTest::qtDialogsSpeakTurkish_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QStringList>("turkish");
+    QTest::addColumn<QStringList>("english");
+    QTest::newRow("plain box") << QStringLiteral("plain") << QStringList{QStringLiteral("Tamam")}
+                               << QStringList{QStringLiteral("OK")};
+    QTest::newRow("report's save dialog")
+        << QStringLiteral("save")
+        << QStringList{QStringLiteral("Kaydet"), QStringLiteral("İptal"), QStringLiteral("Arama konumu:"),
+                       QStringLiteral("Dosya adı:")}
+        << QStringList{QStringLiteral("Save"), QStringLiteral("Cancel"), QStringLiteral("Look in:"),
+                       QStringLiteral("File name:")};
+}
+
+void StartupTest::qtDialogsSpeakTurkish() {
+    QFETCH(QString, dialog);
+    QFETCH(QStringList, turkish);
+    QFETCH(QStringList, english);
+    ConfigureApplication(application());
+
+    // The texts the dialog shows on its buttons and labels, without the
+    // shortcut marks.
+    QStringList shown;
+    auto read = [&](QWidget* modal) {
+        for (const auto* button : modal->findChildren<QAbstractButton*>())
+            if (button->isVisible())
+                shown << button->text().remove(QLatin1Char('&'));
+        for (const auto* label : modal->findChildren<QLabel*>())
+            if (label->isVisible())
+                shown << label->text().remove(QLatin1Char('&'));
+        modal->close();
+    };
+    if (dialog == QLatin1String("plain")) {
+        QVERIFY(zendaro::test::whileModal([] { ShowPlainMessage(QStringLiteral("ileti"), nullptr); }, read));
+    } else {
+        QFileDialog files(nullptr, QStringLiteral("Raporu Kaydet"), QString(),
+                          QStringLiteral("PDF belgesi (*.pdf)"));
+        files.setAcceptMode(QFileDialog::AcceptSave);
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        QVERIFY(zendaro::test::whileModal([&] { files.exec(); }, read));
+    }
+    for (const QString& text : turkish)
+        QVERIFY2(shown.contains(text), qPrintable(text + QStringLiteral(" not in: ") + shown.join(u" | ")));
+    for (const QString& text : english)
+        QVERIFY2(!shown.contains(text), qPrintable(text + QStringLiteral(" is shown")));
 }
 
 QTEST_MAIN(StartupTest)
