@@ -1,4 +1,5 @@
 // The help window and the shared help target.
+#include "MessageScan.h"
 #include "ShellTestSupport.h"
 #include "shell/HelpTarget.h"
 #include "shell/HelpWindow.h"
@@ -6,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -68,6 +70,11 @@ private slots:
     void secondOpeningShowsTheNewCallersAnchor();
     void focusReturnsToTheBrowserOnEveryActivation();
     void missingPageStillOpensAndCloses();
+    void messagesAreFoundInTheSources_data();
+    void messagesAreFoundInTheSources();
+    void manualCellsHoldMessages_data();
+    void manualCellsHoldMessages();
+    void manualListsEveryMessage();
 };
 
 void HelpWindowTest::pageHoldsTheThreeAnchors() {
@@ -172,6 +179,123 @@ void HelpWindowTest::missingPageStillOpensAndCloses() {
     const HelpSeen seen = openHelp(shell, QStringLiteral("#DG"), nullptr);
     QVERIFY(seen.source.endsWith(QStringLiteral("/HELP/KH.html#DG")));
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+void HelpWindowTest::messagesAreFoundInTheSources_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("a message shown")
+        << QStringLiteral("ShowMessage(QStringLiteral(\"LÜTFEN NOTU GİRİNİZ...\"), StyleOk, IconStop, this);")
+        << QStringList{QStringLiteral("LÜTFEN NOTU GİRİNİZ...")};
+    QTest::newRow("a message returned by a function")
+        << QStringLiteral(
+               "QString IntervalZero() {\n    return QStringLiteral(\"NOT ARALIĞI 'SIFIR' OLAMAZ...\");\n}")
+        << QStringList{QStringLiteral("NOT ARALIĞI 'SIFIR' OLAMAZ...")};
+    QTest::newRow("a message written over two lines")
+        << QStringLiteral(
+               "return QStringLiteral(\"Dosya kullanılıyor; işlem \"\n  // why\n  \"yapılamadı.\");")
+        << QStringList{QStringLiteral("Dosya kullanılıyor; işlem yapılamadı.")};
+    QTest::newRow("a lead-in with a place")
+        << QStringLiteral("throw StoreError(QStringLiteral(\"Alan bulunamadı: %1\").arg(name));")
+        << QStringList{QStringLiteral("Alan bulunamadı: %1")};
+    QTest::newRow("a lead-in before a cause")
+        << QStringLiteral("text + QStringLiteral(\" adlı dosyaya kaydedilemedi: \") + e")
+        << QStringList{QStringLiteral(" adlı dosyaya kaydedilemedi: ")};
+    QTest::newRow("quotes inside") << QStringLiteral("QStringLiteral(\"\\\"id\\\" alanı yazılamaz.\")")
+                                   << QStringList{QStringLiteral("\"id\" alanı yazılamaz.")};
+    QTest::newRow("captions, names and queries are none")
+        << QStringLiteral("label(QStringLiteral(\"Ölçek Adı :\"));\nsetObjectName(\"BTN_HELP\");\n"
+                          "QLatin1Char('\"'); x = 10'000;\n"
+                          "QStringLiteral(\"SELECT * FROM diger_olcek WHERE id = ?\");\n"
+                          "QStringLiteral(\"color: %1;\");\nQStringLiteral(\"<p>Bir paragraf.</p>\");")
+        << QStringList{};
+    QTest::newRow("comments are none")
+        << QStringLiteral("// \"BU BİR YORUM.\"\n/* \"Bu da yorum.\" */ x = 1;") << QStringList{};
+}
+
+void HelpWindowTest::messagesAreFoundInTheSources() {
+    QFETCH(QString, source);
+    QFETCH(QStringList, messages);
+    QStringList found;
+    for (const auto& literal : zendaro::test::StringLiterals(source)) {
+        if (zendaro::test::LooksLikeMessage(literal.text))
+            found << literal.text;
+    }
+    QCOMPARE(found, messages);
+}
+
+void HelpWindowTest::manualCellsHoldMessages_data() {
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("held");
+    QTest::newRow("the same text") << QStringLiteral("LÜTFEN NOTU GİRİNİZ...")
+                                   << QStringLiteral("LÜTFEN NOTU GİRİNİZ...") << true;
+    QTest::newRow("the end of a message after a name")
+        << QStringLiteral("Girmiş olduğunuz not ... adlı not ölçeğinde bulunamadı...")
+        << QStringLiteral(" adlı not ölçeğinde bulunamadı...") << true;
+    QTest::newRow("places in the message") << QStringLiteral("Veritabanı dosyası açılamadı: ... (...)")
+                                           << QStringLiteral("Veritabanı dosyası açılamadı: %1 (%2)") << true;
+    QTest::newRow("lines of the message") << QStringLiteral("Birinci satır.<br><br>İkinci satır?")
+                                          << QStringLiteral("Birinci satır.\r\n\r\nİkinci satır?") << true;
+    QTest::newRow("another message") << QStringLiteral("LÜTFEN NOTU GİRİNİZ...")
+                                     << QStringLiteral("LÜTFEN HARF NOTUNU GİRİNİZ...") << false;
+    QTest::newRow("half of the message")
+        << QStringLiteral("Birinci satır.") << QStringLiteral("Birinci satır.\r\n\r\nİkinci satır?") << false;
+}
+
+void HelpWindowTest::manualCellsHoldMessages() {
+    QFETCH(QString, cell);
+    QFETCH(QString, message);
+    QFETCH(bool, held);
+    const QString page = QStringLiteral("<table><tr><td class=\"msg\">") + cell +
+                         QStringLiteral("</td><td>Ne yapmalı</td></tr></table>");
+    const QStringList cells = zendaro::test::ManualMessageCells(page);
+    QCOMPARE(cells.size(), 1);
+    QCOMPARE(zendaro::test::ManualHolds(cells, message), held);
+}
+
+void HelpWindowTest::manualListsEveryMessage() {
+    QFile page(QStringLiteral(ZENDARO_SOURCE_DIR "/help/KH.html"));
+    QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(page.fileName()));
+    const QStringList cells = zendaro::test::ManualMessageCells(QString::fromUtf8(page.readAll()));
+    QVERIFY(!cells.isEmpty());
+
+    // Texts on the windows that read like sentences but are no messages.
+    const QStringList notMessages = {
+        QStringLiteral("Sayısal Not: "),               // the result of a conversion
+        QStringLiteral("Ders Sayısı: %1"),             // the totals of the course list
+        QStringLiteral(" (%1 ders hesaba katılmadı)"), //
+        QStringLiteral("Toplam Kredi: "),              //
+        QStringLiteral("Ağırlıklı Ortalama: "),        //
+        QStringLiteral(
+            "          Bu program, Dornela Üniversitesi Not Sisteminden farklı not sistemi kullanan "
+            "üniversitelerden gelen notların Dornela Üniversitesi Not Sistemine dönüştürülmesinde "
+            "kullanılır."), // the about window's purpose sentence
+    };
+    const QString sources = QStringLiteral(ZENDARO_SOURCE_DIR "/src");
+    QStringList missing;
+    int messages = 0;
+    QDirIterator files(sources, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        for (const auto& literal : zendaro::test::StringLiterals(QString::fromUtf8(file.readAll()))) {
+            if (!zendaro::test::LooksLikeMessage(literal.text) || notMessages.contains(literal.text))
+                continue;
+            ++messages;
+            if (!zendaro::test::ManualHolds(cells, literal.text))
+                missing << QStringLiteral("  \"%1\" (src/%2:%3)")
+                               .arg(literal.text, QDir(sources).relativeFilePath(file.fileName()))
+                               .arg(literal.line);
+        }
+    }
+    QVERIFY2(messages > 0, "no message found: the sources were not read");
+    QVERIFY2(
+        missing.isEmpty(),
+        qPrintable(QStringLiteral("messages the program can show that help/KH.html does not list (add a row "
+                                  "with what to do to its message chapter):\n") +
+                   missing.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(HelpWindowTest)
