@@ -15,21 +15,24 @@ QString RegionalSettingsFailureText() {
            QStringLiteral("\r\n\r\n") + QStringLiteral("LÜTFEN YAZILIM ÜRETİCİSİ İLE GÖRÜŞÜNÜZ...");
 }
 
-bool InstallQtTranslations(QCoreApplication& app) {
-    // Qt's own dialogs (the file dialog of the report, the plain box) speak
-    // Turkish like the rest of the program, whatever the user's language.
+namespace {
+
+// Qt's own dialogs (the report's file dialog, the plain box) speak Turkish
+// like the rest of the program, whatever the user's language. Without Qt's
+// translations (Debian's qt6-translations-l10n) they stay in English.
+void installQtTranslations(QApplication& app) {
     auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (translator->load(QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
         delete translator;
-        return false;
-    }
-    QCoreApplication::installTranslator(translator);
-    return true;
 }
+
+} // namespace
 
 void ConfigureApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("ZENDARO"));
-    InstallQtTranslations(app);
+    installQtTranslations(app);
     QApplication::setWindowIcon(QIcon(QString::fromLatin1(pictures::AppIcon)));
     // The program ends only through the exit button of the main menu (or when
     // the main menu itself is closed), never because no window is showing.

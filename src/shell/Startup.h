@@ -3,7 +3,6 @@
 #include <QString>
 
 class QApplication;
-class QCoreApplication;
 
 namespace zendaro {
 
@@ -12,11 +11,6 @@ class Shell;
 // The message of a failed regional-settings check: two lines with a blank line
 // between them (CR LF twice, as the plain box shows it).
 QString RegionalSettingsFailureText();
-
-// Loads Qt's Turkish translations (Debian's qt6-translations-l10n) for Qt's
-// own dialogs and buttons. False when they are not installed: those dialogs
-// then stay in English, everything else works.
-bool InstallQtTranslations(QCoreApplication& app);
 
 // Application-wide settings: the name "ZENDARO", the window icon and Qt's
 // Turkish translations.
