@@ -2,6 +2,7 @@
 #include "resources/Pictures.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QTest>
 
@@ -59,6 +60,8 @@ void PicturesTest::rendersAtItsSize() {
     const QPixmap pixmap = pictures::LoadPicture(path);
     QVERIFY(!pixmap.isNull());
     QCOMPARE(pixmap.deviceIndependentSize().toSize(), size);
+    // Rendered at the screen's density (the test runs at 100 % and at 200 %).
+    QCOMPARE(pixmap.devicePixelRatio(), qGuiApp->devicePixelRatio());
     // Something is drawn: the picture is not one flat colour.
     const QImage image = pixmap.toImage();
     const QRgb first = image.pixel(image.width() / 2, image.height() / 2);
