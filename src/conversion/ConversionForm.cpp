@@ -5,9 +5,11 @@
 #include "store/TurkishText.h"
 #include "ui/DataGrid.h"
 #include "ui/Fonts.h"
+#include "ui/InputShield.h"
 #include "ui/MessageService.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
+#include "ui/TypingLimit.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -15,6 +17,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTimer>
 
 namespace zendaro {
@@ -76,6 +79,8 @@ ConversionForm::ConversionForm(const QString& objectName, const QString& banner,
     load();
 }
 
+ConversionForm::~ConversionForm() = default;
+
 QTimer* ConversionForm::timer(int number) const {
     return timers_[number - 1];
 }
@@ -89,6 +94,7 @@ void ConversionForm::buildPickers() {
         auto* combo = new QComboBox(this);
         combo->setObjectName(QString::fromLatin1(name));
         combo->setGeometry(twipsRect(left, 2760, 5715, 360));
+        combo->installEventFilter(this); // the wheel over a closed picker picks nothing
         return combo;
     };
     otherPicker_ = picker("CMB_KAYNAK_OLCEK", 240);
@@ -153,7 +159,7 @@ void ConversionForm::buildPanel() {
     input_ = new QLineEdit(panel_);
     input_->setObjectName(QStringLiteral("TXT_DONUSTURULECEK_NOT"));
     input_->setGeometry(twipsRect(2160, 660, 1155, 660));
-    input_->setMaxLength(5);
+    LimitTyping(input_, 5); // what the program puts there (a grade's letter) is never cut
     input_->setAlignment(Qt::AlignCenter);
     input_->setFont(legacyFont(QStringLiteral("Arial"), 24, true));
     connect(input_, &QLineEdit::textChanged, this, [this] { inputChanged(); });
@@ -180,9 +186,24 @@ void ConversionForm::buildPanel() {
 }
 
 bool ConversionForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == convertCaption_ && event->type() == QEvent::MouseButtonRelease) {
-        convert();
+    if ((watched == otherPicker_ || watched == homePicker_) && event->type() == QEvent::Wheel)
         return true;
+    if (watched == convertCaption_) {
+        // A left-button click on the caption itself converts: pressed and
+        // released there. Other buttons, and a release elsewhere, do nothing.
+        if (event->type() == QEvent::MouseButtonPress) {
+            captionPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool click = captionPressed_ && mouse->button() == Qt::LeftButton &&
+                               convertCaption_->rect().contains(mouse->position().toPoint());
+            captionPressed_ = false;
+            if (click)
+                convert();
+            return true;
+        }
     }
     return WorkingForm::eventFilter(watched, event);
 }
@@ -302,26 +323,33 @@ void ConversionForm::showPanelWhenBothPicked() {
 }
 
 void ConversionForm::convert() {
+    if (animating())
+        return;
     // The result display starts again from rest.
     homeLetter_->move(twips(5520), homeLetter_->y());
     homeNumeric_->hide();
 
+    GradeConversion quiet;
     ConversionResult result;
     try {
-        result = ConvertGrade(input_->text(), variant(), views_, regional_, this);
+        quiet = ConvertGradeQuietly(input_->text(), variant(), views_, regional_);
+        // The box shows the input as normalised (or replaced by the grade's letter).
+        if (input_->text() != quiet.inputText)
+            input_->setText(quiet.inputText);
+        // The found grade is lit in the left grid from here on, whatever follows.
+        if (quiet.gradeFound)
+            otherGrid_->setRowMarker(true);
+        result = ReportConversion(quiet, views_, regional_, this);
     } catch (const StoreError& error) {
         ShowMessage(error.text(), StyleOk, IconStop, this);
         return;
     }
-    if (input_->text() != result.inputText)
-        input_->setText(result.inputText);
     if (result.outcome == ConversionResult::Outcome::FocusInput) {
         input_->setFocus();
         return;
     }
     if (result.outcome != ConversionResult::Outcome::Converted)
         return;
-    otherGrid_->setRowMarker(true);
     homeLetter_->setText(result.homeLetter);
     homeLetter_->setFont(homeLetterFont(result.homeLetter, homeLetter_->width() - 2));
     const QString colour = QStringLiteral("color: %1;").arg(result.colour.name());
@@ -329,11 +357,23 @@ void ConversionForm::convert() {
     homeNumeric_->setStyleSheet(colour);
     homeNumeric_->setText(result.numericCaption);
     blinkCount_ = 0;
+    // No input reaches the window while the animation runs, and nothing of it
+    // turns grey; the focus waits on the window itself.
+    focusBeforeAnimation_ = focusWidget();
+    animationShield_ = std::make_unique<InputShield>(this);
+    setFocus();
     startAnimation();
 }
 
+void ConversionForm::endAnimation(QWidget* focus) {
+    homeNumeric_->show();
+    animationShield_.reset();
+    homeGrid_->setRowMarker(true);
+    if (focus && focus->window() == this)
+        focus->setFocus();
+}
+
 void ConversionForm::timer3Tick() {
-    setEnabled(false);
     if (blinkCount_ <= 1) {
         ++blinkCount_;
         zendaro_->setVisible(!zendaro_->isVisibleTo(panel_));
