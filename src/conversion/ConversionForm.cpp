@@ -39,14 +39,18 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect plac
     return l;
 }
 
-// The home letter's type: bold 47.25 points, made smaller only when the letter
-// would not fit its label (two wide capitals do not at that size).
-QFont homeLetterFont(const QString& letter, int room) {
-    QFont font = legacyFont(QStringLiteral("Arial"), 47.25, true);
-    while (font.pointSizeF() > 12 && QFontMetrics(font).horizontalAdvance(letter) > room)
+// A bold Arial of `points`, made smaller only when the text would not fit
+// its room: the home letter (47.25 points; two wide capitals do not fit at
+// that size) and the input box (24 points; a long letter put there is shown whole).
+QFont fittedFont(double points, const QString& text, int room) {
+    QFont font = legacyFont(QStringLiteral("Arial"), points, true);
+    while (font.pointSizeF() > 8 && QFontMetrics(font).horizontalAdvance(text) > room)
         font.setPointSizeF(font.pointSizeF() - 0.75);
     return font;
 }
+
+constexpr double HomeLetterPoints = 47.25;
+constexpr double InputPoints = 24;
 
 } // namespace
 
@@ -147,7 +151,7 @@ void ConversionForm::buildPanel() {
     homeLetter_->setObjectName(QStringLiteral("LBL_DORNELA_HARF_NOTU"));
     homeLetter_->setGeometry(twipsRect(5520, 480, 1155, 825));
     homeLetter_->setAlignment(Qt::AlignCenter);
-    homeLetter_->setFont(homeLetterFont(QString(), homeLetter_->width()));
+    homeLetter_->setFont(fittedFont(HomeLetterPoints, QString(), homeLetter_->width()));
 
     homeNumeric_ = new QLabel(panel_);
     homeNumeric_->setObjectName(QStringLiteral("LBL_DORNELA_SAYISAL_NOT"));
@@ -161,8 +165,11 @@ void ConversionForm::buildPanel() {
     input_->setGeometry(twipsRect(2160, 660, 1155, 660));
     LimitTyping(input_, 5); // what the program puts there (a grade's letter) is never cut
     input_->setAlignment(Qt::AlignCenter);
-    input_->setFont(legacyFont(QStringLiteral("Arial"), 24, true));
-    connect(input_, &QLineEdit::textChanged, this, [this] { inputChanged(); });
+    input_->setFont(legacyFont(QStringLiteral("Arial"), InputPoints, true));
+    connect(input_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        input_->setFont(fittedFont(InputPoints, text, input_->width() - 10)); // frame and margins
+        inputChanged();
+    });
 
     convertCaption_ = new QLabel(QStringLiteral("DÖNÜŞTÜR"), panel_);
     convertCaption_->setObjectName(QStringLiteral("LBL_DONUSTUR"));
@@ -351,7 +358,7 @@ void ConversionForm::convert() {
     if (result.outcome != ConversionResult::Outcome::Converted)
         return;
     homeLetter_->setText(result.homeLetter);
-    homeLetter_->setFont(homeLetterFont(result.homeLetter, homeLetter_->width() - 2));
+    homeLetter_->setFont(fittedFont(HomeLetterPoints, result.homeLetter, homeLetter_->width() - 2));
     const QString colour = QStringLiteral("color: %1;").arg(result.colour.name());
     homeLetter_->setStyleSheet(colour);
     homeNumeric_->setStyleSheet(colour);

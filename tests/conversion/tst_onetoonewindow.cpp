@@ -308,6 +308,7 @@ void TestOneToOneWindow::inputTakesFiveCharactersAndEnterSelectsAll() {
     w.finishAnimation();
     QCOMPARE(w.input()->text(), QString("Mükemmel"));
     QCOMPARE(w.letter()->text(), QString("AA"));
+    QVERIFY(QFontMetrics(w.input()->font()).horizontalAdvance(w.input()->text()) < w.input()->width());
     // The limit still holds for typing and pasting; deleting is free.
     w.input()->end(false);
     typeText(w.input(), QStringLiteral("x"));
