@@ -336,10 +336,9 @@ void ConversionForm::convert() {
     homeLetter_->move(twips(5520), homeLetter_->y());
     homeNumeric_->hide();
 
-    GradeConversion quiet;
     ConversionResult result;
     try {
-        quiet = ConvertGradeQuietly(input_->text(), variant(), views_, regional_);
+        const GradeConversion quiet = ConvertGradeQuietly(input_->text(), variant(), views_, regional_);
         // The box shows the input as normalised (or replaced by the grade's letter).
         if (input_->text() != quiet.inputText)
             input_->setText(quiet.inputText);

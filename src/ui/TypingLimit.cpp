@@ -15,20 +15,26 @@ public:
         connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
     }
 
-    State validate(QString& input, int&) const override {
+    State validate(QString& input, int& pos) const override {
         // A text the program puts in (setText) leaves the box unmodified: it stands whole.
         if (!box_->isModified() || input.size() <= limit_ || input == before_)
             return Acceptable;
-        // Beyond the limit only what is left when a piece is deleted from a
-        // longer text: the same beginning and the same end.
-        if (input.size() < before_.size()) {
-            qsizetype same = 0;
-            while (same < input.size() && input.at(same) == before_.at(same))
-                ++same;
-            if (before_.endsWith(QStringView(input).mid(same)))
-                return Acceptable;
-        }
-        return Invalid;
+        // The edit: what stayed of the text before it (a beginning and an end)
+        // and what came in between. What comes in is cut to the room left.
+        const qsizetype common = qMin(input.size(), before_.size());
+        qsizetype head = 0;
+        while (head < common && input.at(head) == before_.at(head))
+            ++head;
+        qsizetype tail = 0;
+        while (tail < common - head &&
+               input.at(input.size() - 1 - tail) == before_.at(before_.size() - 1 - tail))
+            ++tail;
+        const qsizetype room = qMax<qsizetype>(0, limit_ - head - tail);
+        if (input.size() - head - tail <= room)
+            return Acceptable; // only deleted, or it fits
+        input = input.left(head + room) + input.right(tail);
+        pos = static_cast<int>(head + room);
+        return Acceptable;
     }
 
 private:
