@@ -66,7 +66,7 @@ protected:
     // is lit, the window takes input again and `focus` gets the focus.
     void endAnimation(QWidget* focus);
     // The control of this window that had the focus when the animation began.
-    QWidget* focusBeforeAnimation() const { return focusBeforeAnimation_; }
+    QWidget* focusBeforeAnimation() const { return focusBeforeAnimation_.data(); }
 
     // The conversion behind the convert button (and Enter in the one-to-one window).
     void convert();
