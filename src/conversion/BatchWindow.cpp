@@ -10,10 +10,10 @@
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -260,12 +260,20 @@ void BatchWindow::saveReport() {
                     this);
         return;
     }
-    const QString suggested = QDir::home().filePath(
+    QString path = QDir::home().filePath(
         QStringLiteral("ZENDARO-Rapor-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
-    QString path = reportPathChooser().choosePdfPath(this, suggested);
-    if (path.isEmpty())
-        return; // cancelled
-    path = WithPdfSuffix(path);
+    // An existing file is replaced only on "Evet"; "Hayır" asks for another name.
+    for (;;) {
+        path = reportPathChooser().choosePdfPath(this, path);
+        if (path.isEmpty())
+            return; // cancelled
+        path = WithPdfSuffix(path);
+        if (!QFileInfo(path).isFile() ||
+            ShowMessage(QDir::toNativeSeparators(path) +
+                            QStringLiteral(" adlı dosya zaten var. Dosyanın üzerine yazmak istiyor musunuz?"),
+                        StyleYesNo, IconStop, this) != ResultHayir)
+            break;
+    }
     QString error;
     try {
         const QString html = CourseReportHtml(
@@ -282,6 +290,16 @@ void BatchWindow::saveReport() {
         ShowMessage(QStringLiteral("Rapor ") + QDir::toNativeSeparators(path) +
                         QStringLiteral(" adlı dosyaya kaydedilemedi: ") + error,
                     StyleOk, IconStop, this);
+}
+
+void BatchWindow::backRequested() {
+    // The course list lives only in this window: leaving it loses the list.
+    if (courses_->size() > 0 &&
+        ShowMessage(QStringLiteral("Ana menüye dönerseniz ders listesi silinecek. Ana menüye dönmek istiyor "
+                                   "musunuz?"),
+                    StyleYesNo, IconStop, this) == ResultHayir)
+        return;
+    returnToMenu();
 }
 
 void BatchWindow::emptyBoxesOnPick() {
@@ -324,7 +342,6 @@ bool BatchWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void BatchWindow::startAnimation() {
-    focusBeforeAnimation_ = QApplication::focusWidget();
     animationPosition_ = pixelsToTwips(homeLetter()->x());
     timer(3)->start();
 }
@@ -334,11 +351,7 @@ void BatchWindow::timer2Tick() {
     homeLetter()->move(twips(animationPosition_), homeLetter()->y());
     if (animationPosition_ >= LetterFinal) {
         timer(2)->stop();
-        homeNumeric()->show();
-        setEnabled(true);
-        homeGrid()->setRowMarker(true);
-        if (focusBeforeAnimation_ && focusBeforeAnimation_->window() == this)
-            focusBeforeAnimation_->setFocus();
+        endAnimation(focusBeforeAnimation()); // the focus is where it was
     }
 }
 

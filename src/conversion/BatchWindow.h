@@ -2,7 +2,6 @@
 
 #include "conversion/ConversionForm.h"
 
-#include <QPointer>
 #include <memory>
 
 namespace zendaro {
@@ -33,6 +32,7 @@ protected:
     void startAnimation() override;
     void timer2Tick() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void backRequested() override;
 
 private:
     void buildCaptions();
@@ -53,9 +53,6 @@ private:
     QLabel* totalCredit_;
     QLabel* average_;
     PictureBttn* report_;
-    // The control that had the focus when the animation began: disabling the
-    // window takes the focus away, and it comes back there at the end.
-    QPointer<QWidget> focusBeforeAnimation_;
 };
 
 } // namespace zendaro

@@ -5,9 +5,11 @@
 #include "store/TurkishText.h"
 #include "ui/DataGrid.h"
 #include "ui/Fonts.h"
+#include "ui/InputShield.h"
 #include "ui/MessageService.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
+#include "ui/TypingLimit.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -15,6 +17,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTimer>
 
 namespace zendaro {
@@ -36,14 +39,18 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect plac
     return l;
 }
 
-// The home letter's type: bold 47.25 points, made smaller only when the letter
-// would not fit its label (two wide capitals do not at that size).
-QFont homeLetterFont(const QString& letter, int room) {
-    QFont font = legacyFont(QStringLiteral("Arial"), 47.25, true);
-    while (font.pointSizeF() > 12 && QFontMetrics(font).horizontalAdvance(letter) > room)
+// A bold Arial of `points`, made smaller only when the text would not fit
+// its room: the home letter (47.25 points; two wide capitals do not fit at
+// that size) and the input box (24 points; a long letter put there is shown whole).
+QFont fittedFont(double points, const QString& text, int room) {
+    QFont font = legacyFont(QStringLiteral("Arial"), points, true);
+    while (font.pointSizeF() > 8 && QFontMetrics(font).horizontalAdvance(text) > room)
         font.setPointSizeF(font.pointSizeF() - 0.75);
     return font;
 }
+
+constexpr double HomeLetterPoints = 47.25;
+constexpr double InputPoints = 24;
 
 } // namespace
 
@@ -76,6 +83,8 @@ ConversionForm::ConversionForm(const QString& objectName, const QString& banner,
     load();
 }
 
+ConversionForm::~ConversionForm() = default;
+
 QTimer* ConversionForm::timer(int number) const {
     return timers_[number - 1];
 }
@@ -89,6 +98,7 @@ void ConversionForm::buildPickers() {
         auto* combo = new QComboBox(this);
         combo->setObjectName(QString::fromLatin1(name));
         combo->setGeometry(twipsRect(left, 2760, 5715, 360));
+        combo->installEventFilter(this); // the wheel over a closed picker picks nothing
         return combo;
     };
     otherPicker_ = picker("CMB_KAYNAK_OLCEK", 240);
@@ -141,7 +151,7 @@ void ConversionForm::buildPanel() {
     homeLetter_->setObjectName(QStringLiteral("LBL_DORNELA_HARF_NOTU"));
     homeLetter_->setGeometry(twipsRect(5520, 480, 1155, 825));
     homeLetter_->setAlignment(Qt::AlignCenter);
-    homeLetter_->setFont(homeLetterFont(QString(), homeLetter_->width()));
+    homeLetter_->setFont(fittedFont(HomeLetterPoints, QString(), homeLetter_->width()));
 
     homeNumeric_ = new QLabel(panel_);
     homeNumeric_->setObjectName(QStringLiteral("LBL_DORNELA_SAYISAL_NOT"));
@@ -153,10 +163,13 @@ void ConversionForm::buildPanel() {
     input_ = new QLineEdit(panel_);
     input_->setObjectName(QStringLiteral("TXT_DONUSTURULECEK_NOT"));
     input_->setGeometry(twipsRect(2160, 660, 1155, 660));
-    input_->setMaxLength(5);
+    LimitTyping(input_, 5); // what the program puts there (a grade's letter) is never cut
     input_->setAlignment(Qt::AlignCenter);
-    input_->setFont(legacyFont(QStringLiteral("Arial"), 24, true));
-    connect(input_, &QLineEdit::textChanged, this, [this] { inputChanged(); });
+    input_->setFont(legacyFont(QStringLiteral("Arial"), InputPoints, true));
+    connect(input_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        input_->setFont(fittedFont(InputPoints, text, input_->width() - 10)); // frame and margins
+        inputChanged();
+    });
 
     convertCaption_ = new QLabel(QStringLiteral("DÖNÜŞTÜR"), panel_);
     convertCaption_->setObjectName(QStringLiteral("LBL_DONUSTUR"));
@@ -180,9 +193,24 @@ void ConversionForm::buildPanel() {
 }
 
 bool ConversionForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == convertCaption_ && event->type() == QEvent::MouseButtonRelease) {
-        convert();
+    if ((watched == otherPicker_ || watched == homePicker_) && event->type() == QEvent::Wheel)
         return true;
+    if (watched == convertCaption_) {
+        // A left-button click on the caption itself converts: pressed and
+        // released there. Other buttons, and a release elsewhere, do nothing.
+        if (event->type() == QEvent::MouseButtonPress) {
+            captionPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool click = captionPressed_ && mouse->button() == Qt::LeftButton &&
+                               convertCaption_->rect().contains(mouse->position().toPoint());
+            captionPressed_ = false;
+            if (click)
+                convert();
+            return true;
+        }
     }
     return WorkingForm::eventFilter(watched, event);
 }
@@ -302,38 +330,56 @@ void ConversionForm::showPanelWhenBothPicked() {
 }
 
 void ConversionForm::convert() {
+    if (animating())
+        return;
     // The result display starts again from rest.
     homeLetter_->move(twips(5520), homeLetter_->y());
     homeNumeric_->hide();
 
     ConversionResult result;
     try {
-        result = ConvertGrade(input_->text(), variant(), views_, regional_, this);
+        const GradeConversion quiet = ConvertGradeQuietly(input_->text(), variant(), views_, regional_);
+        // The box shows the input as normalised (or replaced by the grade's letter).
+        if (input_->text() != quiet.inputText)
+            input_->setText(quiet.inputText);
+        // The found grade is lit in the left grid from here on, whatever follows.
+        if (quiet.gradeFound)
+            otherGrid_->setRowMarker(true);
+        result = ReportConversion(quiet, views_, regional_, this);
     } catch (const StoreError& error) {
         ShowMessage(error.text(), StyleOk, IconStop, this);
         return;
     }
-    if (input_->text() != result.inputText)
-        input_->setText(result.inputText);
     if (result.outcome == ConversionResult::Outcome::FocusInput) {
         input_->setFocus();
         return;
     }
     if (result.outcome != ConversionResult::Outcome::Converted)
         return;
-    otherGrid_->setRowMarker(true);
     homeLetter_->setText(result.homeLetter);
-    homeLetter_->setFont(homeLetterFont(result.homeLetter, homeLetter_->width() - 2));
+    homeLetter_->setFont(fittedFont(HomeLetterPoints, result.homeLetter, homeLetter_->width() - 2));
     const QString colour = QStringLiteral("color: %1;").arg(result.colour.name());
     homeLetter_->setStyleSheet(colour);
     homeNumeric_->setStyleSheet(colour);
     homeNumeric_->setText(result.numericCaption);
     blinkCount_ = 0;
+    // No input reaches the window while the animation runs, and nothing of it
+    // turns grey; the focus waits on the window itself.
+    focusBeforeAnimation_ = focusWidget();
+    animationShield_ = std::make_unique<InputShield>(this);
+    setFocus();
     startAnimation();
 }
 
+void ConversionForm::endAnimation(QWidget* focus) {
+    homeNumeric_->show();
+    animationShield_.reset();
+    homeGrid_->setRowMarker(true);
+    if (focus && focus->window() == this)
+        focus->setFocus();
+}
+
 void ConversionForm::timer3Tick() {
-    setEnabled(false);
     if (blinkCount_ <= 1) {
         ++blinkCount_;
         zendaro_->setVisible(!zendaro_->isVisibleTo(panel_));

@@ -5,6 +5,9 @@
 #include "store/DataView.h"
 #include "ui/WorkingForm.h"
 
+#include <QPointer>
+#include <memory>
+
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -14,6 +17,7 @@ class QTimer;
 namespace zendaro {
 
 class DataGrid;
+class InputShield;
 class PictureBttn;
 
 // What the two conversion windows share: the two scale pickers with their
@@ -27,6 +31,7 @@ public:
     ConversionForm(const QString& objectName, const QString& banner, const QString& helpAnchor,
                    const QString& databasePath, RegionalSettings regional, Navigator& navigator,
                    QWidget* parent = nullptr);
+    ~ConversionForm() override;
 
     // Runs the next tick of whichever animation timer is running; returns
     // false when no animation runs. Tests drive the animation with it.
@@ -53,8 +58,15 @@ protected:
     virtual void focusAfterPick() = 0;
     virtual void inputChanged() = 0;
     virtual ConversionVariant variant() const = 0;
-    // Starts the result animation after a successful conversion.
+    // Starts the result animation after a successful conversion. From here
+    // to endAnimation the window takes no input, keeping its look, and no
+    // control holds the focus.
     virtual void startAnimation() = 0;
+    // The last step of the animation: the numeric value shows, the home grade
+    // is lit, the window takes input again and `focus` gets the focus.
+    void endAnimation(QWidget* focus);
+    // The control of this window that had the focus when the animation began.
+    QWidget* focusBeforeAnimation() const { return focusBeforeAnimation_.data(); }
 
     // The conversion behind the convert button (and Enter in the one-to-one window).
     void convert();
@@ -91,6 +103,9 @@ private:
     ConversionViews views_;
     bool firstActivation_ = true;
     bool loaded_ = false;
+    bool captionPressed_ = false; // a left-button press on LBL_DONUSTUR awaits its release
+    std::unique_ptr<InputShield> animationShield_;
+    QPointer<QWidget> focusBeforeAnimation_;
 
     QComboBox* otherPicker_;
     QComboBox* homePicker_;

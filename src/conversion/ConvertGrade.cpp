@@ -126,6 +126,7 @@ GradeConversion ConvertGradeQuietly(const QString& input, ConversionVariant vari
     // not (not refreshed for the chosen scale) must not convert another grade.
     if (!positionOn(views.otherGrades, grade))
         return failWith(ConversionFailure::GradeNotFound);
+    result.gradeFound = true;
     result.gradeText = views.otherGrades.Field(QStringLiteral("harf_notu")).toString();
     result.gradeValue = views.otherGrades.Field(QStringLiteral("sayisal_not")).toDouble();
 
@@ -179,7 +180,11 @@ QString ConversionFailureText(ConversionFailure failure, const QString& otherSca
 
 ConversionResult ConvertGrade(const QString& input, ConversionVariant variant, ConversionViews& views,
                               const RegionalSettings& settings, QWidget* owner) {
-    const GradeConversion quiet = ConvertGradeQuietly(input, variant, views, settings);
+    return ReportConversion(ConvertGradeQuietly(input, variant, views, settings), views, settings, owner);
+}
+
+ConversionResult ReportConversion(const GradeConversion& quiet, ConversionViews& views,
+                                  const RegionalSettings& settings, QWidget* owner) {
     ConversionResult result;
     result.inputText = quiet.inputText;
     result.value = quiet.value;

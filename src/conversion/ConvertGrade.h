@@ -60,6 +60,7 @@ enum class ConversionFailure {
 struct GradeConversion {
     ConversionFailure failure = ConversionFailure::None;
     QString inputText;           // the input as normalised (and, one-to-one, as replaced)
+    bool gradeFound = false;     // the other grade was found and made current in otherGrades
     QString gradeText;           // harf_notu of the other grade found
     double gradeValue = 0;       // sayisal_not of the other grade found
     double value = -1;           // the home value reduced to two decimals
@@ -77,6 +78,12 @@ struct GradeConversion {
 // does. Store failures are not caught (StoreError).
 GradeConversion ConvertGradeQuietly(const QString& input, ConversionVariant variant, ConversionViews& views,
                                     const RegionalSettings& settings);
+
+// Shows what a quiet conversion came to: its message, if any, through the
+// message service with owner as the owning window, and the result the window
+// shows. Reads the chosen other scale's name from views for M3.
+ConversionResult ReportConversion(const GradeConversion& quiet, ConversionViews& views,
+                                  const RegionalSettings& settings, QWidget* owner);
 
 // The message text of a failure; otherScaleName names the scale in M3.
 QString ConversionFailureText(ConversionFailure failure, const QString& otherScaleName);

@@ -132,7 +132,7 @@ CourseAddResult CourseList::add(const QString& gradeText, const QString& creditT
     if (*credit > MaxCredit)
         return refuse(CreditTooLargeText(), CourseBox::Credit);
 
-    courses_.append(Course{grade, *credit, result});
+    courses_.append(Course{result.gradeText, *credit, result});
     CourseAddResult added;
     added.added = true;
     return added;
@@ -185,12 +185,12 @@ QVariant CourseList::cell(int row, int column) const {
     case ColumnDelete:
         return QStringLiteral("Sil");
     case ColumnLetter:
-        return course.grade;
+        return course.shownGrade();
     case ColumnNumeric:
-        // A number shows in the standard format; anything else as typed.
-        if (const auto number = ReadNumberText(course.grade, settings_))
+        // A number shows in the standard format; anything else as it is.
+        if (const auto number = ReadNumberText(course.shownGrade(), settings_))
             return *number;
-        return course.grade;
+        return course.shownGrade();
     case ColumnCredit:
         return course.credit;
     case ColumnHomeLetter:

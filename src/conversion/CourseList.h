@@ -15,9 +15,13 @@ namespace zendaro {
 // One course of the list: what the user typed and its conversion on the
 // chosen scales.
 struct Course {
-    QString grade;          // the course grade, trimmed, every "." turned into ","
+    QString grade;          // the grade as the scale stores it when it was added (the
+                            // search ignores letter case), else as typed: trimmed,
+                            // every "." turned into ","
     double credit = 0;      // a positive number
     GradeConversion result; // converted, or the reason it is not
+    // The grade as the list and the report show it: as the chosen scale stores it.
+    QString shownGrade() const { return result.gradeFound ? result.gradeText : grade; }
 };
 
 // The totals under the list. Only converted courses count: a course the

@@ -5,6 +5,8 @@
 #include "store/DataView.h"
 #include "store/TurkishText.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QLocale>
 #include <QPageLayout>
@@ -40,6 +42,22 @@ td.label { color: #4a5d6b; }
 .mark { color: #8a5a00; font-style: italic; }
 .total { font-weight: bold; }
 )";
+
+// Why a file could not be written there, in the user's words (the system's
+// own texts are English).
+QString unwritableReason(const QString& path) {
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (file.isDir())
+        return QStringLiteral("Bu adda bir klasör var.");
+    if (!folder.isDir())
+        return QStringLiteral("Seçilen klasör bulunamadı.");
+    if (!folder.isWritable())
+        return QStringLiteral("Bu klasöre yazma izniniz yok.");
+    if (file.exists() && !file.isWritable())
+        return QStringLiteral("Dosya yazmaya karşı korumalı.");
+    return QStringLiteral("Dosya diske yazılamadı; diskte yer kalmamış olabilir.");
+}
 
 } // namespace
 
@@ -77,9 +95,9 @@ QString CourseReportHtml(const CourseList& list, const ReportScales& scales, con
                            "</tr>");
     for (int row = 0; row < list.size(); ++row) {
         const Course& course = list.courses().at(row);
-        QString grade = course.grade;
+        QString grade = course.shownGrade();
         if (!letterScale)
-            if (const auto number = ReadNumberText(course.grade, settings))
+            if (const auto number = ReadNumberText(grade, settings))
                 grade = TwoDecimalText(*number, settings);
         html += QStringLiteral("<tr><td class=\"num\">%1</td><td>").arg(row + 1) + escaped(grade) +
                 QStringLiteral("</td><td class=\"num\">") + TwoDecimalText(course.credit, settings) +
@@ -119,7 +137,7 @@ QString CourseReportHtml(const CourseList& list, const ReportScales& scales, con
 QString WriteCourseReportPdf(const QString& path, const QString& html) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return unwritableReason(path);
     {
         QPdfWriter writer(&file);
         writer.setTitle(QStringLiteral("ZENDARO Çoğul Not Dönüştürme Raporu"));
@@ -135,7 +153,7 @@ QString WriteCourseReportPdf(const QString& path, const QString& html) {
         document.print(&writer);
     }
     if (!file.commit())
-        return file.errorString();
+        return unwritableReason(path);
     return {};
 }
 

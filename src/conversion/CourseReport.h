@@ -25,7 +25,7 @@ QString CourseReportHtml(const CourseList& list, const ReportScales& scales, con
 
 // Writes the report as a PDF at path, whole or not at all (a temporary file in
 // the same folder, renamed at the end). Returns the empty text on success and
-// the reason otherwise.
+// otherwise the reason, a Turkish sentence.
 QString WriteCourseReportPdf(const QString& path, const QString& html);
 
 } // namespace zendaro

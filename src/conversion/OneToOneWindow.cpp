@@ -90,7 +90,6 @@ void OneToOneWindow::startAnimation() {
 }
 
 void OneToOneWindow::timer1Tick() {
-    setEnabled(false);
     animationPosition_ += Step;
     input()->move(twips(animationPosition_), input()->y());
     if (animationPosition_ == LetterRest) {
@@ -110,10 +109,7 @@ void OneToOneWindow::timer2Tick() {
     input()->show();
     if (returnPosition_ == InputRest) {
         timer(2)->stop();
-        homeNumeric()->show();
-        setEnabled(true);
-        homeGrid()->setRowMarker(true);
-        input()->setFocus();
+        endAnimation(input());
     }
 }
 

@@ -9,8 +9,10 @@ namespace {
 class SaveDialogChooser : public ReportPathChooser {
 public:
     QString choosePdfPath(QWidget* owner, const QString& suggestedPath) override {
+        // The window asks about an existing file itself, once ".pdf" is added.
         return QFileDialog::getSaveFileName(owner, QStringLiteral("Raporu Kaydet"), suggestedPath,
-                                            QStringLiteral("PDF belgesi (*.pdf)"));
+                                            QStringLiteral("PDF belgesi (*.pdf)"), nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
     }
 };
 

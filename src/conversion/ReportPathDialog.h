@@ -11,7 +11,8 @@ namespace zendaro {
 class ReportPathChooser {
 public:
     virtual ~ReportPathChooser() = default;
-    // The chosen path, or the empty text when the user cancelled.
+    // The chosen path, or the empty text when the user cancelled. Asks
+    // nothing about an existing file: the caller does, with the final name.
     virtual QString choosePdfPath(QWidget* owner, const QString& suggestedPath) = 0;
 };
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -100,6 +101,12 @@ void DataGrid::attach(GridModelBase* model) {
     setModel(model);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { onSelection(current); });
+    // The user's clicks and keys select as usual; a grid that marks no row
+    // lets go of the selection at once.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!marksRow() && selectionModel()->hasSelection())
+            selectionModel()->clearSelection();
+    });
     applyMarker();
 }
 
@@ -139,22 +146,31 @@ void DataGrid::setRowMarker(bool wholeRow) {
     applyMarker();
 }
 
+bool DataGrid::marksRow() const {
+    return rowMarker_ && isEnabled();
+}
+
 void DataGrid::applyMarker() {
-    // With no marker the current row is still tracked; it just is not painted.
+    // The current row is marked by selecting it; with no marker (or disabled)
+    // nothing is selected and the current row is painted like every other
+    // row, alternating colours included. It is still tracked.
+    if (QItemSelectionModel* selection = selectionModel()) {
+        const QModelIndex current = currentIndex();
+        if (marksRow() && current.isValid())
+            selection->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        else
+            selection->clearSelection();
+    }
     QPalette p = palette();
     const QPalette base = QApplication::palette(this);
-    const bool shown = rowMarker_ && isEnabled();
     // A disabled grid only shows: its text stays as readable as an enabled one's.
     p.setColor(QPalette::Disabled, QPalette::Text, base.color(QPalette::Active, QPalette::Text));
     p.setColor(QPalette::Disabled, QPalette::WindowText, base.color(QPalette::Active, QPalette::WindowText));
     p.setColor(QPalette::Disabled, QPalette::ButtonText, base.color(QPalette::Active, QPalette::ButtonText));
+    // A marked row looks the same whether or not its window is the active one.
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(group, QPalette::Highlight,
-                   shown ? base.color(QPalette::Active, QPalette::Highlight)
-                         : base.color(group, QPalette::Base));
-        p.setColor(group, QPalette::HighlightedText,
-                   shown ? base.color(QPalette::Active, QPalette::HighlightedText)
-                         : base.color(QPalette::Active, QPalette::Text));
+        p.setColor(group, QPalette::Highlight, base.color(QPalette::Active, QPalette::Highlight));
+        p.setColor(group, QPalette::HighlightedText, base.color(QPalette::Active, QPalette::HighlightedText));
     }
     setPalette(p);
 }
@@ -178,8 +194,9 @@ void DataGrid::setCurrentRowNumber(int row) {
         selectionModel()->clear();
     } else {
         const QModelIndex index = model_->index(row, 0);
-        selectionModel()->setCurrentIndex(index,
-                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        selectionModel()->setCurrentIndex(index, marksRow() ? QItemSelectionModel::ClearAndSelect |
+                                                                  QItemSelectionModel::Rows
+                                                            : QItemSelectionModel::Clear);
         // Qt does not scroll to a cell of a hidden column: aim at the first shown one.
         int shown = 0;
         while (shown < model_->columnCount() - 1 && isColumnHidden(shown))

@@ -59,6 +59,7 @@ protected:
 private:
     void attach(GridModelBase* model);
     void applyMarker();
+    bool marksRow() const; // the marker is on and the grid enabled
     void onSelection(const QModelIndex& current);
 
     GridModelBase* model_ = nullptr;

@@ -1,5 +1,6 @@
 #include "MessageService.h"
 
+#include "ui/InputShield.h"
 #include "ui/MsgForm.h"
 
 #include <QApplication>
@@ -8,28 +9,16 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 namespace zendaro {
 
 namespace {
 
-// How many boxes are open over a window, kept on the window itself. An owner
-// is enabled again only when the last of its boxes has closed, so a message
-// raised while another is open over the same window does not free it early.
-const char* const OpenBoxes = "zendaroOpenBoxes";
-
-void barOwner(QWidget* owner) {
-    owner->setProperty(OpenBoxes, owner->property(OpenBoxes).toInt() + 1);
-    owner->setEnabled(false);
-}
-
-void freeOwner(QWidget* owner) {
-    const int open = owner->property(OpenBoxes).toInt() - 1;
-    owner->setProperty(OpenBoxes, open > 0 ? QVariant(open) : QVariant());
+// After its box closed the owner comes back to the top.
+void raiseOwner(QWidget* owner) {
     owner->raise();
     owner->activateWindow();
-    if (open <= 0)
-        owner->setEnabled(true);
 }
 
 // The real service: the program's own box for messages, a plain standard box
@@ -39,8 +28,11 @@ public:
     int showMessage(const QString& text, int style, int icon, QWidget* owner) override {
         beep();
         QPointer<QWidget> ownerWindow = owner ? owner->window() : nullptr;
+        // The owner takes no input while the box is open, but keeps its look:
+        // nothing of it is painted disabled. Boxes over the same owner nest.
+        std::optional<InputShield> shield;
         if (ownerWindow)
-            barOwner(ownerWindow);
+            shield.emplace(ownerWindow);
 
         auto box = std::make_unique<MsgForm>();
         box->MyMessage = text;
@@ -65,8 +57,9 @@ public:
         const int result = box->MyFlag;
         box.reset();
 
+        shield.reset();
         if (ownerWindow)
-            freeOwner(ownerWindow);
+            raiseOwner(ownerWindow);
         return result;
     }
 

@@ -30,7 +30,7 @@ class MessageService {
 public:
     virtual ~MessageService() = default;
 
-    // The program's own box: beep, owner disabled, box shown, events keep
+    // The program's own box: beep, owner barred from input, box shown, events keep
     // running until a button is pressed; returns the result code.
     virtual int showMessage(const QString& text, int style, int icon, QWidget* owner) = 0;
 

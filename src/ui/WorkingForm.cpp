@@ -37,7 +37,7 @@ WorkingForm::WorkingForm(const QString& objectName, const QString& heading, Navi
     back_->setCaption(QStringLiteral("ANA MENÜ   "));
     back_->setToolTip(QStringLiteral("ANA MENÜ"));
     back_->move(twips(9900), twips(8100));
-    connect(back_, &PictureBttn::LClick, this, &WorkingForm::returnToMenu);
+    connect(back_, &PictureBttn::LClick, this, [this] { backRequested(); });
 
     if (!helpAnchor.isEmpty()) {
         help_ = new PictureBttn(this);

@@ -34,6 +34,10 @@ public:
     void failAndReturnToMenu(const QString& storeText);
 
 protected:
+    // The "ANA MENÜ" button was pressed: back to the main menu. A window with
+    // something to lose asks first.
+    virtual void backRequested() { returnToMenu(); }
+
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

@@ -49,7 +49,8 @@ INSERT INTO diger_olcek (id, olcek_adi, not_sistemi, Max_GN, Min_GN, Max_KN, Min
   (3, 'Beşlik', 'Sayısal Not', 5, 3, 2.5, 1, 5, 3),
   (4, 'Five', 'Sayısal Not', 5, 3, 2.5, 1, 5, 3),
   (5, 'Tekli', 'HARF NOTU', 10, 10, 5, 5, 1, 1),
-  (6, 'Bozuk', 'Harf Notu', 4, 4, 0, 0, 1, 1);
+  (6, 'Bozuk', 'Harf Notu', 4, 4, 0, 0, 1, 1),
+  (7, 'Uzun Harfler', 'Harf Notu', 100, 50, 49, 0, 2, 1);
 
 INSERT INTO diger_notlar (olcek_id, harf_notu, sayisal_not, durum, adim_no) VALUES
   (1, 'AA', 4, 'Geçer', 0), (1, 'BA', 3.5, 'Geçer', 1), (1, 'BB', 3, 'Geçer', 2),
@@ -69,7 +70,8 @@ INSERT INTO diger_notlar (olcek_id, harf_notu, sayisal_not, durum, adim_no) VALU
   (4, '3.5', 3.5, 'Geçer', 3), (4, '3', 3, 'Geçer', 4),
   (4, '2.5', 2.5, 'Kalır', 0), (4, '2', 2, 'Kalır', 1), (4, '1', 1, 'Kalır', 2),
   (5, 'A', 10, 'Geçer', 7), (5, 'F', 5, 'Kalır', 9),
-  (6, 'X', 4, 'Belki', 0), (6, 'F', 0, 'Kalır', 0);
+  (6, 'X', 4, 'Belki', 0), (6, 'F', 0, 'Kalır', 0),
+  (7, 'Mükemmel', 100, 'Geçer', 0), (7, 'Orta', 50, 'Geçer', 1), (7, 'Yetersiz', 0, 'Kalır', 0);
 )");
     sql += homeLadder(fixture::HomeLadder);
     sql += homeLadder(fixture::HomeWithoutBA, QStringLiteral("BA"));

@@ -25,6 +25,8 @@ constexpr qint64 FiveTurkish = 3;  // numeric 5 4,5 4 3,5 3 pass, 2,5 2 1 fail (
 constexpr qint64 FiveEnglish = 4;  // the same with "." in the stored text
 constexpr qint64 SingleBlocks = 5; // "HARF NOTU": A pass, F fail, one grade per block, steps 7 and 9
 constexpr qint64 BrokenStatus = 6; // letter scale with a grade of status "Belki"
+constexpr qint64 LongLetters =
+    7; // "Mükemmel" 100, "Orta" 50 pass, "Yetersiz" 0 fail: letters beyond five characters
 } // namespace fixture
 
 QString conversionFixtureSql();

@@ -5,8 +5,10 @@
 #include "RecordingNavigator.h"
 #include "conversion/RegionalSettings.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -50,6 +52,22 @@ template <typename Window> struct ConversionWindowDriver {
         pick("CMB_KAYNAK_OLCEK", other);
         pick("CMB_DORNELA_OLCEK", home);
     }
+    // What the user sees of the parts of the window an animation must leave
+    // alone: the left picker and the "ANA MENÜ" button, as painted.
+    QList<QImage> lookOfControls() {
+        return {get<QWidget>("CMB_KAYNAK_OLCEK")->grab().toImage(),
+                get<QWidget>("BTN_BACK")->grab().toImage()};
+    }
+    // The colour painted in a row of a grid, beside the text of its middle column.
+    QColor rowColour(const char* grid, int row) {
+        auto* view = get<QAbstractItemView>(grid);
+        const QRect cell = view->visualRect(view->model()->index(row, 1));
+        return view->viewport()->grab().toImage().pixelColor(cell.left() + 3, cell.center().y());
+    }
+    QColor highlight(const char* grid) {
+        return get<QWidget>(grid)->palette().color(QPalette::Active, QPalette::Highlight);
+    }
+
     void finishAnimation() {
         for (int guard = 0; guard < 100 && window->advanceAnimation(); ++guard) {
         }

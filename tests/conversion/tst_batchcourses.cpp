@@ -64,16 +64,17 @@ struct Window : ConversionWindowDriver<BatchWindow> {
     }
 };
 
-// Answers the report's save dialog.
+// Answers the report's save dialog: from `next` while it lasts, then with `path`.
 struct ChosenPath : ReportPathChooser {
     explicit ChosenPath(QString answer) : path(std::move(answer)) { setReportPathChooser(this); }
     ~ChosenPath() override { setReportPathChooser(nullptr); }
     QString choosePdfPath(QWidget*, const QString& suggested) override {
         ++asked;
         suggestion = suggested;
-        return path;
+        return next.isEmpty() ? path : next.takeFirst();
     }
     QString path;
+    QStringList next;
     QString suggestion;
     int asked = 0;
 };
@@ -106,6 +107,8 @@ private slots:
     void totalsAndReportShowWithThePanel();
     void reportHoldsTheListAndItsTotals();
     void reportRefusals();
+    void reportNeverOverwritesSilently_data();
+    void reportNeverOverwritesSilently();
 
 private:
     std::unique_ptr<TestDatabase> db_;
@@ -122,8 +125,9 @@ void TestBatchCourses::addingConvertsTheCourse_data() {
                                         << "4" << QStringList{"BA", "4,00", "BA", "3,63", "GEÇER"};
     QTest::newRow("letter, fail block") << Letters << false << "DD"
                                         << "3,5" << QStringList{"DD", "3,50", "DD", "1,00", "KALIR"};
-    QTest::newRow("letter, other case") << Letters << false << "cc"
-                                        << "2" << QStringList{"cc", "2,00", "CB", "2,50", "GEÇER"};
+    QTest::newRow("letter, other case")
+        << Letters << false << "cc"
+        << "2" << QStringList{"CC", "2,00", "CB", "2,50", "GEÇER"}; // as the scale stores it
     QTest::newRow("numeric, full stop") << FiveTurkish << true << "4.5"
                                         << "6" << QStringList{"4,50", "6,00", "BA", "3,63", "GEÇER"};
     QTest::newRow("numeric, grade 73, credit with a full stop")
@@ -426,7 +430,7 @@ void TestBatchCourses::reportHoldsTheListAndItsTotals() {
     Window w(db_->path());
     w.choose(fixture::Letters, fixture::HomeLadder);
     w.enterCourse(QStringLiteral("BA"), QStringLiteral("4"));
-    w.enterCourse(QStringLiteral("DD"), QStringLiteral("2,5"));
+    w.enterCourse(QStringLiteral("dd"), QStringLiteral("2,5"));  // shown as stored: DD
     w.enterCourse(QStringLiteral("A'<b>"), QStringLiteral("1")); // refused: not on the scale
     w.pick("CMB_KAYNAK_OLCEK", fixture::Letters);                // nothing changes, boxes emptied
     w.messages.clear();
@@ -486,14 +490,69 @@ void TestBatchCourses::reportRefusals() {
     QVERIFY(w.messages.messages.isEmpty());
     QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 
-    // A folder that does not exist: told, and nothing is written.
+    // A folder that does not exist, or a folder of the chosen name: told why
+    // in Turkish, and nothing is written.
     chosen.path = dir.filePath(QStringLiteral("yok/klasor/rapor.pdf"));
     clickOn(w.get<PictureBttn>("BTN_RAPOR"));
-    QCOMPARE(w.messages.messages.size(), 1);
-    QVERIFY(w.messages.texts().first().startsWith("Rapor " + chosen.path + " adlı dosyaya kaydedilemedi"));
+    QCOMPARE(w.messages.texts(),
+             QStringList{"Rapor " + chosen.path + " adlı dosyaya kaydedilemedi: Seçilen klasör bulunamadı."});
     QCOMPARE(w.messages.messages.first().icon, IconStop);
     QVERIFY(!QFile::exists(chosen.path));
     QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    w.messages.clear();
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("klasor.pdf")));
+    chosen.path = dir.filePath(QStringLiteral("klasor"));
+    clickOn(w.get<PictureBttn>("BTN_RAPOR"));
+    QCOMPARE(w.messages.texts(), QStringList{"Rapor " + chosen.path +
+                                             ".pdf adlı dosyaya kaydedilemedi: Bu adda bir klasör var."});
+}
+
+void TestBatchCourses::reportNeverOverwritesSilently_data() {
+    QTest::addColumn<QString>("typedName");
+    QTest::addColumn<QList<int>>("answers"); // to the overwrite question, in turn
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("name without .pdf, Hayır, then cancel") << "eski" << QList<int>{int(ResultHayir)} << false;
+    QTest::newRow("name without .pdf, Evet") << "eski" << QList<int>{int(ResultEvet)} << true;
+    QTest::newRow("full name, Hayır, then cancel") << "eski.pdf" << QList<int>{int(ResultHayir)} << false;
+}
+
+void TestBatchCourses::reportNeverOverwritesSilently() {
+    QFETCH(QString, typedName);
+    QFETCH(QList<int>, answers);
+    QFETCH(bool, replaced);
+    QTemporaryDir dir;
+    const QString existing = dir.filePath(QStringLiteral("eski.pdf"));
+    {
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("another student's report");
+    }
+    Window w(db_->path());
+    w.choose(fixture::Letters, fixture::HomeLadder);
+    w.enterCourse(QStringLiteral("AA"), QStringLiteral("3"));
+    w.messages.clear();
+    w.messages.answers = answers;
+    ChosenPath chosen{QString()}; // after "Hayır" the dialog is cancelled
+    chosen.next = {dir.filePath(typedName)};
+
+    clickOn(w.get<PictureBttn>("BTN_RAPOR"));
+    QVERIFY(!w.messages.messages.isEmpty());
+    QCOMPARE(w.messages.messages.first().text,
+             existing + " adlı dosya zaten var. Dosyanın üzerine yazmak istiyor musunuz?");
+    QCOMPARE(w.messages.messages.first().style, StyleYesNo);
+    QFile file(existing);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    if (replaced) {
+        QVERIFY(content.startsWith("%PDF"));
+        QCOMPARE(w.messages.messages.size(), 2); // and then: saved
+        QCOMPARE(chosen.asked, 1);
+    } else {
+        QCOMPARE(content, QByteArray("another student's report"));
+        QCOMPARE(w.messages.messages.size(), 1);
+        QCOMPARE(chosen.asked, 2); // "Hayır" asks for another name
+        QCOMPARE(chosen.suggestion, existing);
+    }
 }
 
 QTEST_MAIN(TestBatchCourses)

@@ -9,6 +9,7 @@
 #include "conversion/BatchWindow.h"
 #include "conversion/CourseList.h"
 #include "ui/DataGrid.h"
+#include "ui/InputShield.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
 
@@ -21,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 using namespace zendaro;
 using namespace zendaro::test;
@@ -70,12 +72,15 @@ private slots:
     void courseBoxesTakeTheirLimits();
     void pickingEitherScaleEmptiesTheThreeBoxes_data();
     void pickingEitherScaleEmptiesTheThreeBoxes();
+    void wheelOverAClosedPickerPicksNothing_data();
+    void wheelOverAClosedPickerPicksNothing();
     void courseListColumnsFollowTheScaleKind();
     void firstActivationHandsOverToTheMissingEditor_data();
     void firstActivationHandsOverToTheMissingEditor();
     void anUnusableFileIsReportedAndTheMenuComesBack_data();
     void anUnusableFileIsReportedAndTheMenuComesBack();
-    void backReturnsToTheMenu();
+    void backAsksFirstWithCoursesListed_data();
+    void backAsksFirstWithCoursesListed();
 
 private:
     std::unique_ptr<TestDatabase> db_;
@@ -111,6 +116,7 @@ void TestBatchWindow::animationFlashesThenSlidesTheLetterOut() {
     Window w(db_->path());
     w.choose(fixture::Letters, fixture::HomeLadder);
     QCOMPARE(QApplication::focusWidget(), w.courseGrade());
+    const QList<QImage> atRest = w.lookOfControls();
     w.typeAndConvert(QStringLiteral("  BA"));
 
     QVERIFY(w.messages.messages.isEmpty());
@@ -146,14 +152,20 @@ void TestBatchWindow::animationFlashesThenSlidesTheLetterOut() {
             QCOMPARE(w.letter()->x(), twips(expectedX));
         }
         QCOMPARE(w.input()->x(), inputX); // the typed grade never moves
-        if (w.window->animating())
-            QVERIFY(!w.window->isEnabled());
+        if (w.window->animating()) {
+            // No input, yet nothing turns grey and the found grade stays lit.
+            QVERIFY(InputShield::isShielded(w.window));
+            if (slideTicks == 7) {
+                QVERIFY(w.lookOfControls() == atRest);
+                QCOMPARE(w.rowColour("DG_DIGER_NOTLAR", 1), w.highlight("DG_DIGER_NOTLAR"));
+            }
+        }
     }
     QCOMPARE(blinkTicks, 3); // two swaps and the hand-over
     QCOMPARE(slideTicks, 14);
     QCOMPARE(zendaroShown, (QVector<bool>{false, true, true}));
 
-    QVERIFY(w.window->isEnabled());
+    QVERIFY(!InputShield::isShielded(w.window));
     QCOMPARE(w.letter()->x(), twips(8880));
     QVERIFY(w.letter()->isVisible());
     QVERIFY(w.numeric()->isVisible());
@@ -286,12 +298,13 @@ void TestBatchWindow::failuresAfterTheSearchStopTheConversion_data() {
     QTest::addColumn<qint64>("home");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("foundRow"); // of the typed grade in the left grid
     using namespace fixture;
     QTest::newRow("stored scale breaks the guarantees")
-        << BrokenStatus << HomeLadder << "X" << FormulaFailureText();
-    QTest::newRow("M4 rounding fails") << Letters << HomeTopAtDoubleMax << "AA" << RoundingFailureText();
+        << BrokenStatus << HomeLadder << "X" << FormulaFailureText() << 0;
+    QTest::newRow("M4 rounding fails") << Letters << HomeTopAtDoubleMax << "AA" << RoundingFailureText() << 0;
     QTest::newRow("M5 no home grade of the value")
-        << Letters << HomeWithoutBA << "BA" << HomeGradeMissingText();
+        << Letters << HomeWithoutBA << "BA" << HomeGradeMissingText() << 1;
 }
 
 void TestBatchWindow::failuresAfterTheSearchStopTheConversion() {
@@ -299,13 +312,17 @@ void TestBatchWindow::failuresAfterTheSearchStopTheConversion() {
     QFETCH(qint64, home);
     QFETCH(QString, typed);
     QFETCH(QString, message);
+    QFETCH(int, foundRow);
     Window w(db_->path());
     w.choose(other, home);
     w.typeAndConvert(typed);
     QCOMPARE(w.messages.texts(), QStringList{message});
     QVERIFY(w.messages.messages.first().plain);
     QVERIFY(!w.window->animating());
-    QVERIFY(w.window->isEnabled());
+    QVERIFY(!InputShield::isShielded(w.window));
+    // The grade was found: the left grid shows it highlighted.
+    QCOMPARE(w.get<DataGrid>("DG_DIGER_NOTLAR")->currentRowNumber(), foundRow);
+    QCOMPARE(w.rowColour("DG_DIGER_NOTLAR", foundRow), w.highlight("DG_DIGER_NOTLAR"));
     QCOMPARE(w.letter()->text(), QString());
     QVERIFY(!w.numeric()->isVisible());
     QCOMPARE(w.letter()->x(), twips(5520));
@@ -407,6 +424,31 @@ void TestBatchWindow::pickingEitherScaleEmptiesTheThreeBoxes() {
         QCOMPARE(w.letter()->text(), QString());
 }
 
+void TestBatchWindow::wheelOverAClosedPickerPicksNothing_data() {
+    QTest::addColumn<QString>("picker");
+    QTest::newRow("other scale") << "CMB_KAYNAK_OLCEK";
+    QTest::newRow("home scale") << "CMB_DORNELA_OLCEK";
+}
+
+void TestBatchWindow::wheelOverAClosedPickerPicksNothing() {
+    QFETCH(QString, picker);
+    Window w(db_->path());
+    w.choose(fixture::Letters, fixture::HomeLadder);
+    typeText(w.courseGrade(), QStringLiteral("BB"));
+    typeText(w.input(), QStringLiteral("AA"));
+    auto* combo = w.get<QComboBox>(qPrintable(picker));
+    const int index = combo->currentIndex();
+    for (const int delta : {-120, 120}) {
+        const QPoint at = combo->rect().center();
+        QWheelEvent wheel(at, combo->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+    }
+    QCOMPARE(combo->currentIndex(), index);
+    QCOMPARE(w.courseGrade()->text(), QString("BB"));
+    QCOMPARE(w.input()->text(), QString("AA"));
+}
+
 void TestBatchWindow::courseListColumnsFollowTheScaleKind() {
     Window w(db_->path());
     auto* model = w.courses()->model();
@@ -491,11 +533,45 @@ void TestBatchWindow::anUnusableFileIsReportedAndTheMenuComesBack() {
     }
 }
 
-void TestBatchWindow::backReturnsToTheMenu() {
+void TestBatchWindow::backAsksFirstWithCoursesListed_data() {
+    QTest::addColumn<int>("courses");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("returns");
+    QTest::newRow("empty list: at once") << 0 << -1 << true;
+    QTest::newRow("courses listed, Evet") << 2 << int(ResultEvet) << true;
+    QTest::newRow("courses listed, Hayır: stays") << 2 << int(ResultHayir) << false;
+}
+
+void TestBatchWindow::backAsksFirstWithCoursesListed() {
+    QFETCH(int, courses);
+    QFETCH(int, answer);
+    QFETCH(bool, returns);
     Window w(db_->path());
+    w.choose(fixture::Letters, fixture::HomeLadder);
+    for (int i = 0; i < courses; ++i) {
+        typeText(w.courseGrade(), QStringLiteral("AA"));
+        QTest::keyClick(w.courseGrade(), Qt::Key_Return);
+        typeText(w.credit(), QStringLiteral("3"));
+        QTest::keyClick(w.credit(), Qt::Key_Return);
+    }
+    QCOMPARE(w.window->courses().size(), courses);
+    if (answer >= 0)
+        w.messages.answers << answer;
     clickOn(w.get<PictureBttn>("BTN_BACK"));
-    QCOMPARE(w.navigator.returns, 1);
-    QTRY_VERIFY(w.alive.isNull());
+    if (courses == 0) {
+        QVERIFY(w.messages.messages.isEmpty());
+    } else {
+        QCOMPARE(w.messages.texts(), QStringList{"Ana menüye dönerseniz ders listesi silinecek. Ana menüye "
+                                                 "dönmek istiyor musunuz?"});
+        QCOMPARE(w.messages.messages.first().style, StyleYesNo);
+    }
+    QCOMPARE(w.navigator.returns, returns ? 1 : 0);
+    if (returns) {
+        QTRY_VERIFY(w.alive.isNull());
+    } else {
+        QVERIFY(w.window->isVisible());
+        QCOMPARE(w.window->courses().size(), courses);
+    }
 }
 
 QTEST_MAIN(TestBatchWindow)

@@ -5,6 +5,7 @@
 #include "RecordingNavigator.h"
 #include "conversion/OneToOneWindow.h"
 #include "ui/DataGrid.h"
+#include "ui/InputShield.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
 
@@ -59,7 +60,8 @@ private slots:
     void scaleKindSwitchesCaptionAndColumn();
     void typingAfterAConversionHidesTheResult();
     void inputTakesFiveCharactersAndEnterSelectsAll();
-    void captionClickConvertsAndFollowsTheButtonsHover();
+    void captionClicks_data();
+    void captionClicks();
     void firstActivationHandsOverToTheMissingEditor_data();
     void firstActivationHandsOverToTheMissingEditor();
     void aMissingFileIsReportedAndTheMenuComesBack();
@@ -73,6 +75,7 @@ void TestOneToOneWindow::workedExampleEndToEnd() {
     Window w(db_->path());
     w.choose(fixture::Letters, fixture::HomeLadder);
     QCOMPARE(QApplication::focusWidget(), w.input());
+    const QList<QImage> atRest = w.lookOfControls();
     w.typeAndEnter(QStringLiteral("  BA"));
 
     QVERIFY(w.messages.messages.isEmpty());
@@ -86,11 +89,17 @@ void TestOneToOneWindow::workedExampleEndToEnd() {
 
     QVERIFY(w.window->animating());
     w.window->advanceAnimation();
-    QVERIFY(!w.window->isEnabled()); // disabled while the animation runs
+    // While the animation runs the window takes no input, yet nothing turns
+    // grey and the found grade stays lit.
+    QVERIFY(InputShield::isShielded(w.window));
+    QVERIFY(w.lookOfControls() == atRest);
+    QCOMPARE(w.rowColour("DG_DIGER_NOTLAR", 1), w.highlight("DG_DIGER_NOTLAR"));
+    clickOn(w.get<PictureBttn>("BTN_BACK"));
+    QCOMPARE(w.navigator.returns, 0);
     const QVector<int> ticks = w.finishAnimation();
     QCOMPARE(ticks, (QVector<int>{13, 14, 3})); // Timer1, Timer2, Timer3; one Timer1 tick ran above
 
-    QVERIFY(w.window->isEnabled());
+    QVERIFY(!InputShield::isShielded(w.window));
     QCOMPARE(w.input()->x(), twips(2160));
     QCOMPARE(w.letter()->x(), twips(8880));
     QVERIFY(w.letter()->isVisible());
@@ -132,6 +141,10 @@ void TestOneToOneWindow::conversions_data() {
                                                << "BA"
                                                << "BA"
                                                << "Sayısal Not: 3,63" << true;
+    QTest::newRow("number typed for a letter beyond five characters") << LongLetters << "100"
+                                                                      << "Mükemmel"
+                                                                      << "AA"
+                                                                      << "Sayısal Not: 4,00" << true;
     QTest::newRow("numeric with a full stop") << FiveTurkish << "4.5"
                                               << "4,5"
                                               << "BA"
@@ -208,7 +221,8 @@ void TestOneToOneWindow::pickersListScalesByNameWithTheirIds() {
     for (int i = 0; i < other->count(); ++i)
         texts << other->itemText(i);
     QCOMPARE(texts, (QStringList{"Beşlik (Sayısal Not)", "Bozuk (Harf Notu)", "Five (Sayısal Not)",
-                                 "Harf Ölçeği (Harf Notu)", "Tekli (HARF NOTU)", "Yüzlük (Sayısal Not)"}));
+                                 "Harf Ölçeği (Harf Notu)", "Tekli (HARF NOTU)", "Uzun Harfler (Harf Notu)",
+                                 "Yüzlük (Sayısal Not)"}));
     QCOMPARE(other->itemData(3).toLongLong(), fixture::Letters);
     auto* home = w.get<QComboBox>("CMB_DORNELA_OLCEK");
     QCOMPARE(home->itemText(2), QString("Lisans"));
@@ -277,9 +291,48 @@ void TestOneToOneWindow::inputTakesFiveCharactersAndEnterSelectsAll() {
     w.typeAndEnter(QStringLiteral("BB"));
     QCOMPARE(w.messages.beeps, 0);
     QCOMPARE(w.input()->selectedText(), QString("BB"));
+    w.finishAnimation();
+
+    // The letter that replaces a typed number is shown whole, beyond the five
+    // characters, and Enter converts it again.
+    w.pick("CMB_KAYNAK_OLCEK", fixture::LongLetters);
+    w.typeAndEnter(QStringLiteral("50"));
+    w.finishAnimation();
+    QCOMPARE(w.input()->text(), QString("Orta"));
+    w.typeAndEnter(QStringLiteral("100"));
+    w.finishAnimation();
+    QCOMPARE(w.input()->text(), QString("Mükemmel"));
+    QTest::keyClick(w.input(), Qt::Key_Return);
+    QVERIFY(w.messages.messages.isEmpty());
+    QVERIFY(w.window->animating());
+    w.finishAnimation();
+    QCOMPARE(w.input()->text(), QString("Mükemmel"));
+    QCOMPARE(w.letter()->text(), QString("AA"));
+    QVERIFY(QFontMetrics(w.input()->font()).horizontalAdvance(w.input()->text()) < w.input()->width());
+    // The limit still holds for typing and pasting; deleting is free.
+    w.input()->end(false);
+    typeText(w.input(), QStringLiteral("x"));
+    QCOMPARE(w.input()->text(), QString("Mükemmel"));
+    QTest::keyClick(w.input(), Qt::Key_Backspace);
+    QCOMPARE(w.input()->text(), QString("Mükemme"));
+    w.input()->selectAll();
+    w.input()->insert(QStringLiteral("ABCDEFG")); // as a paste inserts
+    QCOMPARE(w.input()->text(), QString("ABCDE"));
 }
 
-void TestOneToOneWindow::captionClickConvertsAndFollowsTheButtonsHover() {
+void TestOneToOneWindow::captionClicks_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("releasedOnCaption");
+    QTest::addColumn<bool>("converts");
+    QTest::newRow("left click") << int(Qt::LeftButton) << true << true;
+    QTest::newRow("right click") << int(Qt::RightButton) << true << false;
+    QTest::newRow("left press, released elsewhere") << int(Qt::LeftButton) << false << false;
+}
+
+void TestOneToOneWindow::captionClicks() {
+    QFETCH(int, button);
+    QFETCH(bool, releasedOnCaption);
+    QFETCH(bool, converts);
     Window w(db_->path());
     w.choose(fixture::Letters, fixture::HomeLadder);
     typeText(w.input(), QStringLiteral("AA"));
@@ -290,10 +343,13 @@ void TestOneToOneWindow::captionClickConvertsAndFollowsTheButtonsHover() {
     emit w.get<PictureBttn>("BTN_ZENDARO")->MouseOut();
     QVERIFY(caption->styleSheet().contains("1, 157, 203"));
 
-    QTest::mouseClick(caption, Qt::LeftButton);
-    QVERIFY(w.window->animating());
+    const auto mouseButton = static_cast<Qt::MouseButton>(button);
+    QTest::mousePress(caption, mouseButton, {}, caption->rect().center());
+    QTest::mouseRelease(caption, mouseButton, {},
+                        releasedOnCaption ? caption->rect().center() : QPoint(-20, caption->height() + 30));
+    QCOMPARE(w.window->animating(), converts);
     w.finishAnimation();
-    QCOMPARE(w.letter()->text(), QString("AA"));
+    QCOMPARE(w.letter()->text(), converts ? QString("AA") : QString());
 }
 
 void TestOneToOneWindow::firstActivationHandsOverToTheMissingEditor_data() {

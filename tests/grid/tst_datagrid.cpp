@@ -44,7 +44,8 @@ private slots:
     void currentRowIsOneRowWhicheverSideMovesIt();
     void columnsShowAndHideByPositionOrCaption();
     void movingToARowScrollsItIntoViewWithTheFirstColumnHidden();
-    void noMarkerPaintsNoHighlight();
+    void currentRowMarker_data();
+    void currentRowMarker();
     void disabledGridTakesNoFocus();
     void buttonColumnReportsTheRowAndColumn();
     void tableGridTakesRowsWhenReRead();
@@ -156,24 +157,55 @@ void TestDataGrid::movingToARowScrollsItIntoViewWithTheFirstColumnHidden() {
     QVERIFY2(grid.viewport()->rect().contains(row), "the current row is off screen");
 }
 
-void TestDataGrid::noMarkerPaintsNoHighlight() {
+void TestDataGrid::currentRowMarker_data() {
+    QTest::addColumn<bool>("marker");
+    QTest::addColumn<bool>("alternating");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("clicked"); // the user clicks the row rather than the program moving to it
+    QTest::addColumn<bool>("marked");
+    QTest::newRow("whole-row marker") << true << false << true << false << true;
+    QTest::newRow("whole-row marker, alternating colours") << true << true << true << false << true;
+    QTest::newRow("whole-row marker, clicked row") << true << true << true << true << true;
+    QTest::newRow("no marker") << false << false << true << false << false;
+    QTest::newRow("no marker, alternating colours") << false << true << true << false << false;
+    QTest::newRow("no marker, clicked row") << false << true << true << true << false;
+    QTest::newRow("disabled grid marks no row") << true << true << false << false << false;
+}
+
+void TestDataGrid::currentRowMarker() {
+    QFETCH(bool, marker);
+    QFETCH(bool, alternating);
+    QFETCH(bool, enabled);
+    QFETCH(bool, clicked);
+    QFETCH(bool, marked);
     DataGrid grid("DG");
-    grid.bindTable([] { return 3; }, [](int, int) { return QVariant(); }, gradeColumns(), turkish);
-    grid.setAlternatingRowColors(false);
+    grid.bindTable([] { return 4; }, [](int r, int c) { return QVariant(r * 10 + c); }, gradeColumns(),
+                   turkish);
+    grid.setAlternatingRowColors(alternating);
     grid.resize(400, 200);
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
-    grid.setCurrentRowNumber(1);
-    const QPoint inRow = cellCentre(grid, 1, 1);
+    grid.setRowMarker(marker);
+    grid.setEnabled(enabled);
+    // The keyboard focus is elsewhere (a grid holding it frames its current cell).
+    grid.setFocusPolicy(Qt::NoFocus);
+    grid.clearFocus();
+    // How the grid looks with no current row at all.
+    const QImage unmarked = grid.viewport()->grab().toImage();
+
+    if (clicked)
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cellCentre(grid, 1, 2));
+    else
+        grid.setCurrentRowNumber(1);
+    QCOMPARE(grid.currentRowNumber(), 1); // the current row, marked or not
+    const QImage shown = grid.viewport()->grab().toImage();
     const QColor highlight = grid.palette().color(QPalette::Active, QPalette::Highlight);
-
-    grid.setRowMarker(true);
-    QCOMPARE(grid.viewport()->grab().toImage().pixelColor(inRow), highlight);
-
-    grid.setRowMarker(false);
-    QCOMPARE(grid.currentRowNumber(), 1); // still the current row, just not marked
-    const QColor base = grid.palette().color(QPalette::Active, QPalette::Base);
-    QCOMPARE(grid.viewport()->grab().toImage().pixelColor(inRow), base);
+    if (marked) {
+        QCOMPARE(shown.pixelColor(cellCentre(grid, 1, 1) + QPoint(0, 4)), highlight);
+        QVERIFY(shown != unmarked);
+    } else {
+        QCOMPARE(shown, unmarked); // painted exactly like its neighbours
+    }
 }
 
 void TestDataGrid::disabledGridTakesNoFocus() {
