@@ -5,6 +5,7 @@
 #include "store/TurkishText.h"
 #include "ui/DataGrid.h"
 #include "ui/Fonts.h"
+#include "ui/KeyboardAccess.h"
 #include "ui/MessageService.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
@@ -81,9 +82,10 @@ QTimer* ConversionForm::timer(int number) const {
 }
 
 void ConversionForm::buildPickers() {
-    label(this, "Label2", QStringLiteral("DİĞER ÜNİVERSİTE NOT ÖLÇEĞİ"), twipsRect(240, 2400, 5655, 255));
-    label(this, "Label3", QStringLiteral("DORNELA ÜNİVERSİTESİ NOT ÖLÇEĞİ"),
-          twipsRect(6420, 2400, 5655, 255));
+    QLabel* otherCaption =
+        label(this, "Label2", QStringLiteral("DİĞER ÜNİVERSİTE NOT ÖLÇEĞİ"), twipsRect(240, 2400, 5655, 255));
+    QLabel* homeCaption = label(this, "Label3", QStringLiteral("DORNELA ÜNİVERSİTESİ NOT ÖLÇEĞİ"),
+                                twipsRect(6420, 2400, 5655, 255));
 
     auto picker = [this](const char* name, int left) {
         auto* combo = new QComboBox(this);
@@ -93,6 +95,8 @@ void ConversionForm::buildPickers() {
     };
     otherPicker_ = picker("CMB_KAYNAK_OLCEK", 240);
     homePicker_ = picker("CMB_DORNELA_OLCEK", 6420);
+    otherCaption->setBuddy(otherPicker_);
+    homeCaption->setBuddy(homePicker_);
     connect(otherPicker_, &QComboBox::activated, this, &ConversionForm::pickOtherScale);
     connect(homePicker_, &QComboBox::activated, this, &ConversionForm::pickHomeScale);
 
@@ -121,9 +125,11 @@ void ConversionForm::buildGrids() {
     otherGrid_ = new DataGrid(QStringLiteral("DG_DIGER_NOTLAR"), this);
     otherGrid_->setGeometry(twipsRect(240, 3300, 5715, 2745));
     otherGrid_->bindView(&otherGrades_, columns, regional_.locale);
+    otherGrid_->setAccessibleName(QStringLiteral("Diğer üniversite ölçeğinin notları"));
     homeGrid_ = new DataGrid(QStringLiteral("DG_DORNELA_NOTLAR"), this);
     homeGrid_->setGeometry(twipsRect(6420, 3300, 5715, 2745));
     homeGrid_->bindView(&homeGrades_, columns, regional_.locale);
+    homeGrid_->setAccessibleName(QStringLiteral("Dornela ölçeğinin notları"));
     for (DataGrid* grid : {otherGrid_, homeGrid_}) {
         grid->setFont(msSansSerif825());
         grid->hide();
@@ -172,6 +178,10 @@ void ConversionForm::buildPanel() {
     donusum_ = MakePictureButton(panel_, "BTN_DONUSUM", {}, {}, pictures::DonusumNormal,
                                  pictures::DonusumLight, 5520, 480);
     donusum_->hide();
+    zendaro_->setAccessibleName(QStringLiteral("Dönüştür"));
+    // The second picture of the convert button only flashes; it does nothing.
+    donusum_->setAccessibleName(QStringLiteral("Dönüştür"));
+    donusum_->setFocusPolicy(Qt::NoFocus);
     connect(zendaro_, &PictureBttn::LClick, this, &ConversionForm::convert);
     connect(zendaro_, &PictureBttn::MouseOver, this,
             [this] { convertCaption_->setStyleSheet(captionHoverColour); });
@@ -328,8 +338,15 @@ void ConversionForm::convert() {
     homeLetter_->setStyleSheet(colour);
     homeNumeric_->setStyleSheet(colour);
     homeNumeric_->setText(result.numericCaption);
+    spokenResult_ = result.homeLetter + QStringLiteral(", ") +
+                    (result.passed ? QStringLiteral("GEÇER") : QStringLiteral("KALIR")) +
+                    QStringLiteral(", ") + result.numericCaption;
     blinkCount_ = 0;
     startAnimation();
+}
+
+void ConversionForm::announceResult() {
+    Announce(homeLetter_, spokenResult_);
 }
 
 void ConversionForm::timer3Tick() {

@@ -55,6 +55,10 @@ protected:
     virtual ConversionVariant variant() const = 0;
     // Starts the result animation after a successful conversion.
     virtual void startAnimation() = 0;
+    // At the end of the animation: tells a screen reader the result now shown.
+    void announceResult();
+    // Escape and F1 wait while the result animation runs.
+    bool takesKeys() const override { return !animating() && WorkingForm::takesKeys(); }
 
     // The conversion behind the convert button (and Enter in the one-to-one window).
     void convert();
@@ -106,6 +110,7 @@ private:
     QLabel* homeLetter_;
     QLabel* homeNumeric_;
     QTimer* timers_[3];
+    QString spokenResult_;
 };
 
 } // namespace zendaro

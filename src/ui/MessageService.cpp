@@ -23,13 +23,17 @@ void barOwner(QWidget* owner) {
     owner->setEnabled(false);
 }
 
-void freeOwner(QWidget* owner) {
+// `focused`: where the keyboard focus was when the box opened; it goes back
+// there before the owner is raised and activated again.
+void freeOwner(QWidget* owner, QWidget* focused) {
     const int open = owner->property(OpenBoxes).toInt() - 1;
     owner->setProperty(OpenBoxes, open > 0 ? QVariant(open) : QVariant());
-    owner->raise();
-    owner->activateWindow();
     if (open <= 0)
         owner->setEnabled(true);
+    if (focused && focused->isVisible() && focused->isEnabled())
+        focused->setFocus(Qt::ActiveWindowFocusReason);
+    owner->raise();
+    owner->activateWindow();
 }
 
 // The real service: the program's own box for messages, a plain standard box
@@ -39,6 +43,8 @@ public:
     int showMessage(const QString& text, int style, int icon, QWidget* owner) override {
         beep();
         QPointer<QWidget> ownerWindow = owner ? owner->window() : nullptr;
+        // Where the keyboard focus was: it goes back there when the box closes.
+        QPointer<QWidget> focused = ownerWindow ? ownerWindow->focusWidget() : nullptr;
         if (ownerWindow)
             barOwner(ownerWindow);
 
@@ -66,7 +72,7 @@ public:
         box.reset();
 
         if (ownerWindow)
-            freeOwner(ownerWindow);
+            freeOwner(ownerWindow, focused);
         return result;
     }
 
