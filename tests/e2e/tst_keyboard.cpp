@@ -23,6 +23,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -194,6 +195,7 @@ private slots:
     void escapeAndF1InTheWorkingWindows();
     void everyControlHasAnAccessibleName_data();
     void everyControlHasAnAccessibleName();
+    void theManualsKeyboardSectionIsOneLinkFromEveryWindowsPlace();
 };
 
 void KeyboardTest::aWholeSessionWithoutAMouse() {
@@ -540,6 +542,23 @@ void KeyboardTest::everyControlHasAnAccessibleName() {
         }
     }
     QVERIFY(window == QLatin1String("FRMABOUT") || controls > 0);
+}
+
+void KeyboardTest::theManualsKeyboardSectionIsOneLinkFromEveryWindowsPlace() {
+    QFile file(QStringLiteral(ZENDARO_SOURCE_DIR "/help/KH.html"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(file.readAll());
+    QVERIFY(page.contains(QStringLiteral("<a name=\"KLAVYE\"></a>\n<h2>10. Klavye ile kullanım</h2>")));
+    // The top (main menu) and the place of every working window link to it
+    // before the next section begins.
+    for (const QString& anchor : {QStringLiteral("TOP"), QStringLiteral("MENU"), QStringLiteral("DN"),
+                                  QStringLiteral("COGUL"), QStringLiteral("HV"), QStringLiteral("DG")}) {
+        const qsizetype at = page.indexOf(QStringLiteral("<a name=\"%1\">").arg(anchor));
+        QVERIFY2(at >= 0, qPrintable(anchor));
+        const qsizetype next = page.indexOf(QStringLiteral("<a name="), at + 1);
+        const qsizetype link = page.indexOf(QStringLiteral("href=\"#KLAVYE\""), at);
+        QVERIFY2(link > at && link < next, qPrintable(anchor));
+    }
 }
 
 QTEST_MAIN(KeyboardTest)
