@@ -72,6 +72,7 @@ ConversionForm::ConversionForm(const QString& objectName, const QString& banner,
     connect(timers_[2], &QTimer::timeout, this, [this] { timer3Tick(); });
 
     buildPickers();
+    ChooseByTypedLetters(this);
     buildGrids();
     buildPanel();
     load();

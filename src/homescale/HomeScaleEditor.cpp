@@ -56,6 +56,7 @@ HomeScaleEditor::HomeScaleEditor(const QString& databasePath, const QLocale& loc
                            QStringLiteral("BTN_OLCEK_KAYDET"), QStringLiteral("TXT_OLCEK_ADI"),
                            QStringLiteral("CMB_EGITIM_DUZEYI"), QStringLiteral("CMB_MAX_KN"),
                            QStringLiteral("BTN_HELP"), QStringLiteral("BTN_BACK")});
+    ChooseByTypedLetters(this);
     load();
 }
 

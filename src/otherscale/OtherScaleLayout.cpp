@@ -269,6 +269,7 @@ OtherScaleLayout BuildOtherScaleLayout(QWidget* window, DataView* scales, DataVi
     buildButtons(window, ui);
     buildParameters(window, ui);
     setTabOrder(window);
+    ChooseByTypedLetters(window);
     return ui;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QList>
-#include <QString>
+#include <QStringList>
 
 class QLabel;
 class QWidget;
@@ -13,13 +12,16 @@ namespace zendaro {
 // to call again.
 void InstallAccessibleControls();
 
-// Tab and Shift+Tab go through `controls` in this order (reading order), and
-// the first of them has the focus when the window becomes active. Missing
-// controls (null) are skipped.
-void SetReadingOrder(const QList<QWidget*>& controls);
-
-// The same by object names, looked up in `window`.
+// Tab and Shift+Tab go through the controls of `window` named in `names` in
+// this order (reading order), and the first of them has the focus when the
+// window becomes active. Names the window does not hold are skipped.
 void SetReadingOrder(QWidget* window, const QStringList& names);
+
+// Letters typed into a closed pick-only list of `window` choose the first
+// item that begins with them, comparing the Turkish way ("i" finds "İzmir",
+// "ı" finds "Isparta"); the same letter again goes on to the next such item.
+// A choice made so is a pick like one made with the mouse (`activated`).
+void ChooseByTypedLetters(QWidget* window);
 
 // Tells a screen reader what `label` now shows: its accessible name becomes
 // `text` and an alert is raised on it.

@@ -16,6 +16,7 @@
 #include "shell/MainMenu.h"
 #include "shell/Shell.h"
 #include "ui/DataGrid.h"
+#include "ui/KeyboardAccess.h"
 #include "ui/MsgForm.h"
 #include "ui/PictureBttn.h"
 
@@ -26,6 +27,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -196,6 +198,8 @@ private slots:
     void everyControlHasAnAccessibleName_data();
     void everyControlHasAnAccessibleName();
     void theManualsKeyboardSectionIsOneLinkFromEveryWindowsPlace();
+    void typedLettersChooseTheTurkishWay_data();
+    void typedLettersChooseTheTurkishWay();
 };
 
 void KeyboardTest::aWholeSessionWithoutAMouse() {
@@ -559,6 +563,47 @@ void KeyboardTest::theManualsKeyboardSectionIsOneLinkFromEveryWindowsPlace() {
         const qsizetype link = page.indexOf(QStringLiteral("href=\"#KLAVYE\""), at);
         QVERIFY2(link > at && link < next, qPrintable(anchor));
     }
+}
+
+void KeyboardTest::typedLettersChooseTheTurkishWay_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("ı finds I") << "ı"
+                               << "Isparta";
+    QTest::newRow("ıl") << "ıl"
+                        << "Ilgaz";
+    QTest::newRow("i finds İ") << "i"
+                               << "İzmir";
+    QTest::newRow("ç, small") << "ç"
+                              << "Çanakkale";
+    QTest::newRow("the same letter again: the next") << "dd"
+                                                     << "Dornela Lisans";
+    QTest::newRow("whole words") << "dornela l"
+                                 << "Dornela Lisans";
+    QTest::newRow("no such item") << "z"
+                                  << "";
+}
+
+void KeyboardTest::typedLettersChooseTheTurkishWay() {
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    QWidget host;
+    auto* list = new QComboBox(&host);
+    list->addItems({"Çanakkale", "Dornela Doktora", "Dornela Lisans", "Isparta", "İzmir", "Ilgaz"});
+    list->setCurrentIndex(-1);
+    ChooseByTypedLetters(&host);
+    QSignalSpy picked(list, &QComboBox::activated);
+    host.show();
+    host.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&host));
+    list->setFocus();
+    type(typed);
+    QCOMPARE(list->currentText(), chosen);
+    // Each letter that changes the choice is a pick, as a click on the item is.
+    QCOMPARE(picked.isEmpty(), chosen.isEmpty());
+    if (!picked.isEmpty())
+        QCOMPARE(picked.last().at(0).toInt(), list->currentIndex());
+    QVERIFY(!list->view()->isVisible()); // the blank chose, it did not open the list
 }
 
 QTEST_MAIN(KeyboardTest)
