@@ -6,6 +6,7 @@
 #include "resources/Pictures.h"
 #include "ui/DataGrid.h"
 #include "ui/Fonts.h"
+#include "ui/KeyboardAccess.h"
 #include "ui/MessageService.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
@@ -104,6 +105,16 @@ BatchWindow::BatchWindow(const QString& databasePath, const RegionalSettings& re
     panel()->installEventFilter(this);
     // The home letter stays visible at rest, behind the convert button.
     homeLetter()->move(twips(LetterRest), homeLetter()->y());
+
+    // No help button here: F1 opens the manual at this window's chapter.
+    setF1HelpAnchor(QStringLiteral("#COGUL"));
+    input()->setAccessibleName(QStringLiteral("Dönüştürülecek not"));
+    SetReadingOrder(this, {QStringLiteral("CMB_KAYNAK_OLCEK"), QStringLiteral("CMB_DORNELA_OLCEK"),
+                           QStringLiteral("DG_DIGER_NOTLAR"), QStringLiteral("DG_DORNELA_NOTLAR"),
+                           QStringLiteral("TXT_DERSNOTU"), QStringLiteral("TXT_KREDI"),
+                           QStringLiteral("BTN_LISTEYE_EKLE"), QStringLiteral("DG_ARRAY"),
+                           QStringLiteral("BTN_ZENDARO"), QStringLiteral("TXT_DONUSTURULECEK_NOT"),
+                           QStringLiteral("BTN_RAPOR"), QStringLiteral("BTN_BACK")});
 }
 
 BatchWindow::~BatchWindow() = default;
@@ -127,6 +138,9 @@ void BatchWindow::buildCourseArea() {
     courseCredit_ = courseBox(panel(), "TXT_KREDI", 50, twipsRect(1680, 900, 795, 315));
     courseGrade_->installEventFilter(this);
     courseCredit_->installEventFilter(this);
+    // Each caption names the box beside it.
+    panel()->findChild<QLabel*>(QStringLiteral("LBL_NOT_EKLEME_HARF_NOTU"))->setBuddy(courseGrade_);
+    panel()->findChild<QLabel*>(QStringLiteral("LBL_NOT_EKLEME_SAYISAL_NOT"))->setBuddy(courseCredit_);
 
     auto* add = new PictureBttn(panel());
     add->setObjectName(QStringLiteral("BTN_LISTEYE_EKLE"));
@@ -138,6 +152,7 @@ void BatchWindow::buildCourseArea() {
     connect(add, &PictureBttn::LClick, this, &BatchWindow::addToList);
 
     courseGrid_ = new DataGrid(QStringLiteral("DG_ARRAY"), panel());
+    courseGrid_->setAccessibleName(QStringLiteral("Ders listesi"));
     // Grown within the panel: to the end of its left half and down to its foot.
     courseGrid_->setGeometry(twipsRect(2760, 480, 2715, 1230));
     courseGrid_->setFont(legacyFont(QStringLiteral("MS Sans Serif"), 7.5));

@@ -6,6 +6,7 @@
 #include "ui/DataGrid.h"
 #include "ui/Fonts.h"
 #include "ui/InputShield.h"
+#include "ui/KeyboardAccess.h"
 #include "ui/MessageService.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
@@ -78,6 +79,7 @@ ConversionForm::ConversionForm(const QString& objectName, const QString& banner,
     connect(timers_[2], &QTimer::timeout, this, [this] { timer3Tick(); });
 
     buildPickers();
+    ChooseByTypedLetters(this);
     buildGrids();
     buildPanel();
     load();
@@ -90,9 +92,10 @@ QTimer* ConversionForm::timer(int number) const {
 }
 
 void ConversionForm::buildPickers() {
-    label(this, "Label2", QStringLiteral("DİĞER ÜNİVERSİTE NOT ÖLÇEĞİ"), twipsRect(240, 2400, 5655, 255));
-    label(this, "Label3", QStringLiteral("DORNELA ÜNİVERSİTESİ NOT ÖLÇEĞİ"),
-          twipsRect(6420, 2400, 5655, 255));
+    QLabel* otherCaption =
+        label(this, "Label2", QStringLiteral("DİĞER ÜNİVERSİTE NOT ÖLÇEĞİ"), twipsRect(240, 2400, 5655, 255));
+    QLabel* homeCaption = label(this, "Label3", QStringLiteral("DORNELA ÜNİVERSİTESİ NOT ÖLÇEĞİ"),
+                                twipsRect(6420, 2400, 5655, 255));
 
     auto picker = [this](const char* name, int left) {
         auto* combo = new QComboBox(this);
@@ -103,6 +106,8 @@ void ConversionForm::buildPickers() {
     };
     otherPicker_ = picker("CMB_KAYNAK_OLCEK", 240);
     homePicker_ = picker("CMB_DORNELA_OLCEK", 6420);
+    otherCaption->setBuddy(otherPicker_);
+    homeCaption->setBuddy(homePicker_);
     connect(otherPicker_, &QComboBox::activated, this, &ConversionForm::pickOtherScale);
     connect(homePicker_, &QComboBox::activated, this, &ConversionForm::pickHomeScale);
 
@@ -131,9 +136,11 @@ void ConversionForm::buildGrids() {
     otherGrid_ = new DataGrid(QStringLiteral("DG_DIGER_NOTLAR"), this);
     otherGrid_->setGeometry(twipsRect(240, 3300, 5715, 2745));
     otherGrid_->bindView(&otherGrades_, columns, regional_.locale);
+    otherGrid_->setAccessibleName(QStringLiteral("Diğer üniversite ölçeğinin notları"));
     homeGrid_ = new DataGrid(QStringLiteral("DG_DORNELA_NOTLAR"), this);
     homeGrid_->setGeometry(twipsRect(6420, 3300, 5715, 2745));
     homeGrid_->bindView(&homeGrades_, columns, regional_.locale);
+    homeGrid_->setAccessibleName(QStringLiteral("Dornela ölçeğinin notları"));
     for (DataGrid* grid : {otherGrid_, homeGrid_}) {
         grid->setFont(msSansSerif825());
         grid->hide();
@@ -185,6 +192,10 @@ void ConversionForm::buildPanel() {
     donusum_ = MakePictureButton(panel_, "BTN_DONUSUM", {}, {}, pictures::DonusumNormal,
                                  pictures::DonusumLight, 5520, 480);
     donusum_->hide();
+    zendaro_->setAccessibleName(QStringLiteral("Dönüştür"));
+    // The second picture of the convert button only flashes; it does nothing.
+    donusum_->setAccessibleName(QStringLiteral("Dönüştür"));
+    donusum_->setFocusPolicy(Qt::NoFocus);
     connect(zendaro_, &PictureBttn::LClick, this, &ConversionForm::convert);
     connect(zendaro_, &PictureBttn::MouseOver, this,
             [this] { convertCaption_->setStyleSheet(captionHoverColour); });
@@ -362,6 +373,9 @@ void ConversionForm::convert() {
     homeLetter_->setStyleSheet(colour);
     homeNumeric_->setStyleSheet(colour);
     homeNumeric_->setText(result.numericCaption);
+    spokenResult_ = result.homeLetter + QStringLiteral(", ") +
+                    (result.passed ? QStringLiteral("GEÇER") : QStringLiteral("KALIR")) +
+                    QStringLiteral(", ") + result.numericCaption;
     blinkCount_ = 0;
     // No input reaches the window while the animation runs, and nothing of it
     // turns grey; the focus waits on the window itself.
@@ -377,6 +391,7 @@ void ConversionForm::endAnimation(QWidget* focus) {
     homeGrid_->setRowMarker(true);
     if (focus && focus->window() == this)
         focus->setFocus();
+    Announce(homeLetter_, spokenResult_); // a screen reader reads the result now shown
 }
 
 void ConversionForm::timer3Tick() {

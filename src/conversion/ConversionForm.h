@@ -67,6 +67,8 @@ protected:
     void endAnimation(QWidget* focus);
     // The control of this window that had the focus when the animation began.
     QWidget* focusBeforeAnimation() const { return focusBeforeAnimation_.data(); }
+    // Escape and F1 wait while the result animation runs.
+    bool takesKeys() const override { return !animating() && WorkingForm::takesKeys(); }
 
     // The conversion behind the convert button (and Enter in the one-to-one window).
     void convert();
@@ -121,6 +123,7 @@ private:
     QLabel* homeLetter_;
     QLabel* homeNumeric_;
     QTimer* timers_[3];
+    QString spokenResult_;
 };
 
 } // namespace zendaro

@@ -2,6 +2,7 @@
 
 #include "ui/DataGrid.h"
 #include "ui/Fonts.h"
+#include "ui/KeyboardAccess.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
 
@@ -37,12 +38,18 @@ OneToOneWindow::OneToOneWindow(const QString& databasePath, const RegionalSettin
     numericCaption_ = caption("LBL_DIGER_SAYISAL_NOT", QStringLiteral("DİĞER ÜNİVERSİTE SAYISAL NOT"),
                               twipsRect(0, 180, 5475, 255));
     numericCaption_->hide();
+    letterCaption_->setBuddy(input());
     caption("Label5", QStringLiteral("DORNELA ÜNİVERSİTESİ HARF NOTU"), twipsRect(7200, 180, 4635, 255));
 
     input()->move(twips(InputRest), input()->y());
     homeLetter()->move(twips(LetterRest), homeLetter()->y());
     homeLetter()->hide();
     input()->installEventFilter(this);
+
+    SetReadingOrder(this, {QStringLiteral("CMB_KAYNAK_OLCEK"), QStringLiteral("CMB_DORNELA_OLCEK"),
+                           QStringLiteral("DG_DIGER_NOTLAR"), QStringLiteral("DG_DORNELA_NOTLAR"),
+                           QStringLiteral("TXT_DONUSTURULECEK_NOT"), QStringLiteral("BTN_ZENDARO"),
+                           QStringLiteral("BTN_HELP"), QStringLiteral("BTN_BACK")});
 }
 
 void OneToOneWindow::emptyBoxesOnPick() {
@@ -52,6 +59,9 @@ void OneToOneWindow::emptyBoxesOnPick() {
 void OneToOneWindow::showScaleKind(bool letterScale) {
     letterCaption_->setVisible(letterScale);
     numericCaption_->setVisible(!letterScale);
+    // The caption shown names the input box.
+    letterCaption_->setBuddy(letterScale ? input() : nullptr);
+    numericCaption_->setBuddy(letterScale ? nullptr : input());
 }
 
 void OneToOneWindow::focusAfterPick() {

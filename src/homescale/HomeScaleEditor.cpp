@@ -5,6 +5,7 @@
 #include "store/Queries.h"
 #include "ui/DataGrid.h"
 #include "ui/Fonts.h"
+#include "ui/KeyboardAccess.h"
 #include "ui/MessageService.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
@@ -48,6 +49,14 @@ HomeScaleEditor::HomeScaleEditor(const QString& databasePath, const QLocale& loc
     buildGrids(locale);
     buildEditPanel();
     buildButtons();
+    // The list column, the edit column, then the bottom row.
+    SetReadingOrder(this, {QStringLiteral("DG_DORNELA_OLCEKLER"), QStringLiteral("DG_DORNELA_NOTLAR"),
+                           QStringLiteral("BTN_OLCEK_DUZENLE"), QStringLiteral("BTN_OLCEK_SIL"),
+                           QStringLiteral("BTN_OLCEK_EKLE"), QStringLiteral("BTN_OLCEK_VAZGEC"),
+                           QStringLiteral("BTN_OLCEK_KAYDET"), QStringLiteral("TXT_OLCEK_ADI"),
+                           QStringLiteral("CMB_EGITIM_DUZEYI"), QStringLiteral("CMB_MAX_KN"),
+                           QStringLiteral("BTN_HELP"), QStringLiteral("BTN_BACK")});
+    ChooseByTypedLetters(this);
     load();
 }
 
@@ -63,6 +72,7 @@ void HomeScaleEditor::buildGrids(const QLocale& locale) {
                           {QStringLiteral("Min KN"), QStringLiteral("min_KN"), true}},
                          locale);
     scaleList_->setFont(msSansSerif825());
+    scaleList_->setAccessibleName(QStringLiteral("Dornela Üniversitesi not ölçekleri"));
     scaleList_->setHeaderLines(2);
     scaleList_->horizontalHeader()->setStretchLastSection(false);
     scaleList_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -79,6 +89,7 @@ void HomeScaleEditor::buildGrids(const QLocale& locale) {
                           {QStringLiteral("Başarı Durumu"), QStringLiteral("durum"), false}},
                          locale);
     gradeList_->setFont(msSansSerif825());
+    gradeList_->setAccessibleName(QStringLiteral("Ölçeğin notları"));
     gradeList_->setRowMarker(false);
     gradeList_->setEnabled(false); // for display only
 }
@@ -88,20 +99,25 @@ void HomeScaleEditor::buildEditPanel() {
     editPanel_->setObjectName(QStringLiteral("CER_OLCEK_DUZENLEME"));
     editPanel_->setGeometry(twipsRect(6120, 2880, 5895, 5100));
 
-    caption(editPanel_, QStringLiteral("Ölçek Adı :"), twipsRect(60, 300, 1620, 315));
+    QLabel* nameCaption = caption(editPanel_, QStringLiteral("Ölçek Adı :"), twipsRect(60, 300, 1620, 315));
     name_ = new QLineEdit(editPanel_);
+    nameCaption->setBuddy(name_);
     name_->setObjectName(QStringLiteral("TXT_OLCEK_ADI"));
     name_->setGeometry(twipsRect(1800, 300, 3900, 345));
     name_->setMaxLength(40);
 
-    caption(editPanel_, QStringLiteral("Eğitim Düzeyi :"), twipsRect(60, 840, 1620, 315));
+    QLabel* levelCaption =
+        caption(editPanel_, QStringLiteral("Eğitim Düzeyi :"), twipsRect(60, 840, 1620, 315));
     level_ = new QComboBox(editPanel_);
+    levelCaption->setBuddy(level_);
     level_->setObjectName(QStringLiteral("CMB_EGITIM_DUZEYI"));
     level_->setGeometry(twipsRect(1800, 840, 2400, 345));
     level_->addItems(EducationLevels());
 
-    caption(editPanel_, QStringLiteral("Max. Kalır Not :"), twipsRect(60, 1380, 1620, 315));
+    QLabel* maxFailCaption =
+        caption(editPanel_, QStringLiteral("Max. Kalır Not :"), twipsRect(60, 1380, 1620, 315));
     maxFail_ = new QComboBox(editPanel_);
+    maxFailCaption->setBuddy(maxFail_);
     maxFail_->setObjectName(QStringLiteral("CMB_MAX_KN"));
     maxFail_->setGeometry(twipsRect(1800, 1380, 1200, 345));
     for (int position = 0; position < MaxFailChoices().size(); ++position)

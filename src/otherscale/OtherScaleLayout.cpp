@@ -3,6 +3,7 @@
 #include "resources/Pictures.h"
 #include "ui/DataGrid.h"
 #include "ui/Fonts.h"
+#include "ui/KeyboardAccess.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
 
@@ -84,6 +85,7 @@ void buildGrids(QWidget* window, OtherScaleLayout& ui, DataView* scales, DataVie
     ui.scaleList = new DataGrid(QStringLiteral("DG_DIGER_OLCEKLER"), window);
     ui.scaleList->setGeometry(twipsRect(240, 2400, 5715, 1950));
     ui.scaleList->setFont(msSansSerif825());
+    ui.scaleList->setAccessibleName(QStringLiteral("Diğer üniversitelerin not ölçekleri"));
     ui.scaleList->bindView(scales,
                            {{QStringLiteral("Ölçek Adı"), QStringLiteral("olcek_adi"), false},
                             {QStringLiteral("Not Sistemi"), QStringLiteral("not_sistemi"), false},
@@ -103,6 +105,7 @@ void buildGrids(QWidget* window, OtherScaleLayout& ui, DataView* scales, DataVie
     ui.gradeView = new DataGrid(QStringLiteral("DG_DIGER_NOTLAR"), window);
     ui.gradeView->setGeometry(twipsRect(240, 4740, 5715, 2745));
     ui.gradeView->setFont(msSansSerif825());
+    ui.gradeView->setAccessibleName(QStringLiteral("Ölçeğin notları"));
     ui.gradeView->bindView(grades,
                            {{QStringLiteral("Harf Notu"), QStringLiteral("harf_notu"), false},
                             {QStringLiteral("Sayısal Not"), QStringLiteral("sayisal_not"), true},
@@ -117,6 +120,7 @@ void buildGrids(QWidget* window, OtherScaleLayout& ui, DataView* scales, DataVie
     auto* working = new DataGrid(QStringLiteral("DG_ARRAY"), window);
     working->setGeometry(twipsRect(240, 4740, 5715, 2745));
     working->setFont(msSansSerif825());
+    working->setAccessibleName(QStringLiteral("Ölçeğe girilen notlar"));
     working->hide();
 }
 
@@ -156,24 +160,25 @@ void buildParameters(QWidget* window, OtherScaleLayout& ui) {
     QGroupBox* p = frame(window, "CER_OLCEK_DUZENLEME", {}, twipsRect(6120, 2880, 5895, 4575));
     ui.parameters = p;
 
-    label(p, QStringLiteral("Ölçek Adı :"), 90, 240, 1020, 1200);
-    box(p, "TXT_OLCEK_ADI", 1200, 180, 1635);
-    label(p, QStringLiteral("Not Sistemi :"), 3060, 240, 1155, 4260);
-    list(p, "CMB_NOT_SISTEMI", 4260, 180, 1575);
-    label(p, QStringLiteral("Max. Kalır Not :"), 0, 720, 1560, 1620);
-    box(p, "TXT_MAX_KALIR_NOT", 1620, 660, 1215);
+    // Each label names the box or list it stands beside.
+    label(p, QStringLiteral("Ölçek Adı :"), 90, 240, 1020, 1200)
+        ->setBuddy(box(p, "TXT_OLCEK_ADI", 1200, 180, 1635));
+    label(p, QStringLiteral("Not Sistemi :"), 3060, 240, 1155, 4260)
+        ->setBuddy(list(p, "CMB_NOT_SISTEMI", 4260, 180, 1575));
+    label(p, QStringLiteral("Max. Kalır Not :"), 0, 720, 1560, 1620)
+        ->setBuddy(box(p, "TXT_MAX_KALIR_NOT", 1620, 660, 1215));
 
     QGroupBox* distribution = frame(p, "CER_MAX_KALIR_NOT", {}, twipsRect(2940, 540, 2895, 495));
-    label(distribution, QStringLiteral("Not Dağılımı :"), 60, 180, 1215, 1320);
-    list(distribution, "CMB_NOT_DAGILIMI", 1320, 120, 1575);
+    label(distribution, QStringLiteral("Not Dağılımı :"), 60, 180, 1215, 1320)
+        ->setBuddy(list(distribution, "CMB_NOT_DAGILIMI", 1320, 120, 1575));
 
     QGroupBox* equal = frame(p, "CER_ESIT_ARALIKLI_DAGILIM", {}, twipsRect(60, 1020, 5775, 1695));
-    label(equal, QStringLiteral("Max.Not :"), 60, 180, 900, 1020);
-    box(equal, "TXT_MAX_NOT", 1020, 120, 795);
-    label(equal, QStringLiteral("Min.Not :"), 1980, 180, 840, 2880);
-    box(equal, "TXT_MIN_NOT", 2880, 120, 795);
-    label(equal, QStringLiteral("Not Aralığı :"), 3840, 180, 1080, 4980);
-    box(equal, "TXT_NOT_ARALIGI", 4980, 120, 795);
+    label(equal, QStringLiteral("Max.Not :"), 60, 180, 900, 1020)
+        ->setBuddy(box(equal, "TXT_MAX_NOT", 1020, 120, 795));
+    label(equal, QStringLiteral("Min.Not :"), 1980, 180, 840, 2880)
+        ->setBuddy(box(equal, "TXT_MIN_NOT", 2880, 120, 795));
+    label(equal, QStringLiteral("Not Aralığı :"), 3840, 180, 1080, 4980)
+        ->setBuddy(box(equal, "TXT_NOT_ARALIGI", 4980, 120, 795));
     ui.generate = MakePictureButton(equal, "BTN_OLCEK_OLUSTUR", "Ölçek Oluştur", "Ölçek Oluştur",
                                     pictures::EditCreateNormal, pictures::EditCreateLight, 2040, 1080);
 
@@ -183,10 +188,10 @@ void buildParameters(QWidget* window, OtherScaleLayout& ui) {
         frame(p, "CER_NOT_EKLE", QStringLiteral("ÖLÇEĞE NOT EKLEME"), twipsRect(60, 1800, 5775, 1755));
     entry->setAutoFillBackground(true);
     fillLikeTheBackground(window, entry);
-    label(entry, QStringLiteral("Harf Notu :"), 1440, 360, 1080, 2580, "LBL_NOT_EKLEME_HARF_NOTU");
-    box(entry, "TXT_NOT_EKLEME_HARF_NOTU", 2580, 300, 1395);
-    label(entry, QStringLiteral("Sayısal Değer :"), 840, 780, 1680, 2580, "LBL_NOT_EKLEME_SAYISAL_NOT");
-    box(entry, "TXT_NOT_EKLEME_SAYISAL_NOT", 2580, 720, 1395);
+    label(entry, QStringLiteral("Harf Notu :"), 1440, 360, 1080, 2580, "LBL_NOT_EKLEME_HARF_NOTU")
+        ->setBuddy(box(entry, "TXT_NOT_EKLEME_HARF_NOTU", 2580, 300, 1395));
+    label(entry, QStringLiteral("Sayısal Değer :"), 840, 780, 1680, 2580, "LBL_NOT_EKLEME_SAYISAL_NOT")
+        ->setBuddy(box(entry, "TXT_NOT_EKLEME_SAYISAL_NOT", 2580, 720, 1395));
     ui.addGrade = MakePictureButton(entry, "BTN_OLCEGE_EKLE", "Ölçeğe Ekle", QString(),
                                     pictures::EditAddGradeNormal, pictures::EditAddGradeLight, 2460, 1140);
     entry->raise();
@@ -197,23 +202,34 @@ void buildParameters(QWidget* window, OtherScaleLayout& ui) {
     p->setEnabled(false);
 }
 
+// The list column, the button row, the parameter boxes in their order (each
+// frame's button after its boxes), then the bottom row.
 void setTabOrder(QWidget* window) {
-    const char* order[] = {"TXT_OLCEK_ADI",
+    const char* order[] = {"DG_DIGER_OLCEKLER",
+                           "DG_DIGER_NOTLAR",
+                           "DG_ARRAY",
+                           "BTN_OLCEK_DUZENLE",
+                           "BTN_OLCEK_SIL",
+                           "BTN_OLCEK_EKLE",
+                           "BTN_OLCEK_VAZGEC",
+                           "BTN_OLCEK_KAYDET",
+                           "TXT_OLCEK_ADI",
                            "CMB_NOT_SISTEMI",
                            "TXT_MAX_KALIR_NOT",
                            "CMB_NOT_DAGILIMI",
                            "TXT_MAX_NOT",
                            "TXT_MIN_NOT",
                            "TXT_NOT_ARALIGI",
+                           "BTN_OLCEK_OLUSTUR",
                            "TXT_NOT_EKLEME_HARF_NOTU",
-                           "TXT_NOT_EKLEME_SAYISAL_NOT"};
-    QWidget* previous = nullptr;
-    for (const char* name : order) {
-        auto* next = window->findChild<QWidget*>(QString::fromLatin1(name));
-        if (previous && next)
-            QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
+                           "TXT_NOT_EKLEME_SAYISAL_NOT",
+                           "BTN_OLCEGE_EKLE",
+                           "BTN_HELP",
+                           "BTN_BACK"};
+    QStringList names;
+    for (const char* name : order)
+        names.append(QString::fromLatin1(name));
+    SetReadingOrder(window, names);
 }
 
 } // namespace
@@ -253,6 +269,7 @@ OtherScaleLayout BuildOtherScaleLayout(QWidget* window, DataView* scales, DataVi
     buildButtons(window, ui);
     buildParameters(window, ui);
     setTabOrder(window);
+    ChooseByTypedLetters(window);
     return ui;
 }
 

@@ -26,6 +26,7 @@ HelpWindow::HelpWindow(QWidget* owner)
 
     browser_->setObjectName(QStringLiteral("WB"));
     browser_->setOpenExternalLinks(false);
+    browser_->setAccessibleName(QStringLiteral("Kullanım Klavuzu"));
     browser_->setGeometry(twips(200), twips(200), width() - twips(400), height() - twips(800));
     browser_->setSource(HelpTargetUrl());
 }

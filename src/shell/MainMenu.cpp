@@ -3,6 +3,7 @@
 #include "resources/Pictures.h"
 #include "shell/MenuGroup.h"
 #include "ui/Fonts.h"
+#include "ui/KeyboardAccess.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
 
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 
 namespace zendaro {
 
@@ -77,6 +79,17 @@ MainMenu::MainMenu(QWidget* parent)
     addButton(tools, "BTN_EXIT", QString(), QStringLiteral("Ç I K I Ş"), pictures::MenuExitNormal,
               pictures::MenuExitLight)
         ->move(747 - 24 - 48, 10);
+
+    // The two picture-only buttons are named by what they do.
+    button(QStringLiteral("BTN_INFO"))->setAccessibleName(QStringLiteral("Hakkında"));
+    button(QStringLiteral("BTN_EXIT"))->setAccessibleName(QStringLiteral("Çıkış"));
+    SetReadingOrder(this,
+                    {QStringLiteral("BTN_BIREBIR_DONUSTUR"), QStringLiteral("BTN_COGUL_DONUSTUR"),
+                     QStringLiteral("BTN_DORNELA_OLCEK"), QStringLiteral("BTN_DIGER_OLCEK"),
+                     QStringLiteral("BTN_HELP"), QStringLiteral("BTN_INFO"), QStringLiteral("BTN_EXIT")});
+    // F1 opens the manual as the help button does.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { button(QStringLiteral("BTN_HELP"))->press(); });
 
     connect(button(QStringLiteral("BTN_BIREBIR_DONUSTUR")), &PictureBttn::LClick, this,
             [this] { emit openRequested(WorkingWindow::OneToOne); });

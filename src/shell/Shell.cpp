@@ -59,6 +59,9 @@ void Shell::openWindow(WorkingWindow which) {
     connect(window, &QObject::destroyed, this, &Shell::onWorkingWindowGone, Qt::QueuedConnection);
     working_ = window;
     window->show();
+    // The window takes the keyboard at once, on its first control.
+    window->raise();
+    window->activateWindow();
     if (menu_)
         menu_->hide();
 }
@@ -87,11 +90,22 @@ void Shell::showHelp(const QString& anchor, QWidget* owner) {
     SetHelpTarget(appFolder_, anchor);
     HelpWindow help(owner);
     help.exec();
+    giveBackTheKeyboard(owner);
 }
 
 void Shell::showAbout(QWidget* owner) {
     AboutWindow about(owner);
     about.exec();
+    giveBackTheKeyboard(owner);
+}
+
+void Shell::giveBackTheKeyboard(QWidget* owner) {
+    // The window that opened a modal window is active again, its focus where it
+    // was, whatever the desktop does when the modal window goes.
+    if (!owner || exiting_ || !owner->isVisible())
+        return;
+    owner->raise();
+    owner->activateWindow();
 }
 
 void Shell::exitProgram() {

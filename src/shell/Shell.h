@@ -60,6 +60,7 @@ public:
 
 private:
     void onWorkingWindowGone();
+    void giveBackTheKeyboard(QWidget* owner);
 
     QString appFolder_;
     RegionalSettings regional_;

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -73,6 +74,7 @@ DataGrid::DataGrid(const QString& objectName, QWidget* parent) : QTableView(pare
     horizontalHeader()->setStretchLastSection(true);
     setWordWrap(false);
     setAlternatingRowColors(true);
+    setTabKeyNavigation(false); // Tab leaves the grid for the next control
 }
 
 void DataGrid::bindView(DataView* view, QVector<GridColumn> columns, const QLocale& locale) {
@@ -90,8 +92,11 @@ void DataGrid::bindTable(TableModel::RowCount rowCount, TableModel::Cell cell, Q
                          const QLocale& locale, const QString& buttonCaption) {
     view_ = nullptr;
     attach(new TableModel(std::move(rowCount), std::move(cell), std::move(columns), locale, this));
-    if (!buttonCaption.isEmpty())
+    buttonColumn_ = !buttonCaption.isEmpty();
+    if (buttonColumn_) {
         setItemDelegateForColumn(0, new ButtonDelegate(buttonCaption, this));
+        model_->setButtonCaption(buttonCaption);
+    }
 }
 
 void DataGrid::attach(GridModelBase* model) {
@@ -204,6 +209,18 @@ void DataGrid::setCurrentRowNumber(int row) {
         scrollTo(model_->index(row, shown));
     }
     syncing_ = false;
+}
+
+void DataGrid::keyPressEvent(QKeyEvent* event) {
+    // Space on a row presses its button, as a click on the button cell does.
+    if (buttonColumn_ && event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        const int row = currentRowNumber();
+        if (!event->isAutoRepeat() && row >= 0)
+            emit buttonPressed(row, 0);
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void DataGrid::changeEvent(QEvent* event) {

@@ -11,7 +11,8 @@ class DataView;
 // The grid of every window: read-only, no record selectors, captioned columns.
 // Bound to a data view, its selected row and the view's current row are one
 // row whichever side moves it. Shows an in-memory table otherwise, optionally
-// with a button in every cell of its first column ("Notu Sil", "Sil").
+// with a button in every cell of its first column ("Notu Sil", "Sil"). The
+// arrow keys move the current row; Space presses the current row's button.
 class DataGrid : public QTableView {
     Q_OBJECT
 public:
@@ -55,6 +56,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void attach(GridModelBase* model);
@@ -66,6 +68,7 @@ private:
     DataView* view_ = nullptr;
     bool rowMarker_ = true;
     bool syncing_ = false;
+    bool buttonColumn_ = false;
 };
 
 } // namespace zendaro

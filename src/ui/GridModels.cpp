@@ -30,6 +30,8 @@ QVariant GridModelBase::data(const QModelIndex& index, int role) const {
     }
     case Qt::EditRole:
         return cell(index.row(), index.column());
+    case Qt::AccessibleTextRole:
+        return index.column() == 0 && !buttonCaption_.isEmpty() ? QVariant(buttonCaption_) : QVariant();
     case Qt::TextAlignmentRole:
         return column.standardNumber ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                      : QVariant(Qt::AlignLeft | Qt::AlignVCenter);

@@ -41,6 +41,9 @@ public:
     // Header captions on two lines break at their first blank ("Max GN" over two lines).
     void setHeaderLines(int lines) { headerLines_ = lines; }
 
+    // A first column of buttons: a screen reader reads their caption in its cells.
+    void setButtonCaption(const QString& caption) { buttonCaption_ = caption; }
+
 protected:
     virtual QVariant cell(int row, int column) const = 0;
 
@@ -48,6 +51,7 @@ private:
     QVector<GridColumn> columns_;
     QLocale locale_;
     int headerLines_ = 1;
+    QString buttonCaption_;
 };
 
 // The rows of a data view, in the view's order. Follows the view: a Refresh

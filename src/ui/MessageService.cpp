@@ -15,8 +15,11 @@ namespace zendaro {
 
 namespace {
 
-// After its box closed the owner comes back to the top.
-void raiseOwner(QWidget* owner) {
+// After its box closed the owner comes back to the top. `focused`: where the
+// keyboard focus was when the box opened; it goes back there first.
+void raiseOwner(QWidget* owner, QWidget* focused) {
+    if (focused && focused->isVisible() && focused->isEnabled())
+        focused->setFocus(Qt::ActiveWindowFocusReason);
     owner->raise();
     owner->activateWindow();
 }
@@ -31,6 +34,8 @@ public:
         // The owner takes no input while the box is open, but keeps its look:
         // nothing of it is painted disabled. Boxes over the same owner nest.
         std::optional<InputShield> shield;
+        // Where the keyboard focus was: it goes back there when the box closes.
+        QPointer<QWidget> focused = ownerWindow ? ownerWindow->focusWidget() : nullptr;
         if (ownerWindow)
             shield.emplace(ownerWindow);
 
@@ -59,7 +64,7 @@ public:
 
         shield.reset();
         if (ownerWindow)
-            raiseOwner(ownerWindow);
+            raiseOwner(ownerWindow, focused);
         return result;
     }
 

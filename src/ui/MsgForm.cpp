@@ -96,6 +96,8 @@ void MsgForm::load() {
     raise();
     MakeTopmost(this);
     msgLbl_->setText(messageLines(MyMessage).join(QLatin1Char('\n')));
+    // The surface takes the focus on Tab: a screen reader reads the message there.
+    mainShpe_->setAccessibleName(msgLbl_->text());
     LayoutBox(MyMessage);
     imgStop_->setVisible(MyImage == 0);
     imgInfo_->setVisible(MyImage != 0);

@@ -3,12 +3,15 @@
 #include "resources/Pictures.h"
 #include "ui/ControlInput.h"
 #include "ui/Fonts.h"
+#include "ui/KeyboardAccess.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 #include "ui/WindowUtils.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QTimer>
 
@@ -18,6 +21,24 @@ namespace {
 const QColor CaptionBlue(1, 157, 203);
 const QColor CaptionRed(255, 0, 0);
 constexpr int HoverTick = 50;
+
+// The keyboard focus mark: a thin outline in the windows' blue over the
+// whole button, pictures and caption included.
+class FocusMark : public QWidget {
+public:
+    explicit FocusMark(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("FocusMark"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(3, 133, 209), 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
 } // namespace
 
 PictureBttn::PictureBttn(QWidget* parent)
@@ -25,7 +46,9 @@ PictureBttn::PictureBttn(QWidget* parent)
       backColor_(rgbColour(255, 255, 255)) {
     setMouseTracking(true);
     setAutoFillBackground(true);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it; a click does not take the focus, as before.
+    setFocusPolicy(Qt::TabFocus);
+    InstallAccessibleControls();
     for (int i = 0; i < 2; ++i) {
         pictures_[i] = new QLabel(this);
         pictures_[i]->setObjectName(QStringLiteral("Im"));
@@ -89,6 +112,9 @@ QString PictureBttn::caption() const {
 
 void PictureBttn::setCaption(const QString& caption) {
     infoLbl_->setText(caption);
+    // A screen reader says the caption; a picture-only button is named by its window.
+    if (!caption.trimmed().isEmpty())
+        setAccessibleName(caption.trimmed());
     layoutContent();
 }
 
@@ -173,6 +199,87 @@ void PictureBttn::layoutContent() {
 void PictureBttn::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layoutContent();
+    if (focusMark_)
+        focusMark_->setGeometry(rect());
+}
+
+void PictureBttn::press() {
+    if (isEnabled())
+        emit LClick();
+}
+
+bool PictureBttn::showsFocusMark() const {
+    return focusMark_ && !focusMark_->isHidden();
+}
+
+void PictureBttn::updateFocusMark() {
+    const bool shown = keyboardFocus_ && hasFocus() && isEnabled();
+    if (!shown) {
+        if (focusMark_)
+            focusMark_->hide();
+        return;
+    }
+    if (!focusMark_)
+        focusMark_ = new FocusMark(this);
+    focusMark_->setGeometry(rect());
+    focusMark_->raise();
+    focusMark_->show();
+}
+
+void PictureBttn::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // Tab, Shift+Tab and shortcuts are the keyboard's; a focus given back
+    // when a window becomes active again keeps what it was.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+        event->reason() == Qt::ShortcutFocusReason)
+        keyboardFocus_ = true;
+    else if (event->reason() == Qt::MouseFocusReason)
+        keyboardFocus_ = false;
+    updateFocusMark();
+}
+
+void PictureBttn::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    spaceDown_ = false;
+    updateFocusMark();
+}
+
+void PictureBttn::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        updateFocusMark();
+}
+
+void PictureBttn::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool space = key == Qt::Key_Space;
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if ((!space && !enter) || event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    keyboardFocus_ = true;
+    updateFocusMark();
+    if (event->isAutoRepeat())
+        return;
+    if (space)
+        spaceDown_ = true; // pressed on its release, as a push button is
+    else
+        press();
+}
+
+void PictureBttn::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    // Only a Space pressed on this button presses it.
+    if (event->isAutoRepeat() || !spaceDown_)
+        return;
+    spaceDown_ = false;
+    press();
 }
 
 void PictureBttn::showLightLook() {
@@ -215,6 +322,13 @@ void PictureBttn::hoverTick() {
     emit MouseOut();
     if (self)
         showNormalLook();
+}
+
+void PictureBttn::mousePressEvent(QMouseEvent* event) {
+    // The user has taken the mouse: no focus mark until the keyboard is used again.
+    keyboardFocus_ = false;
+    updateFocusMark();
+    QWidget::mousePressEvent(event);
 }
 
 void PictureBttn::mouseReleaseEvent(QMouseEvent* event) {

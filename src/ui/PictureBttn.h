@@ -14,8 +14,10 @@ namespace zendaro {
 
 // The button of every window: a picture with an optional caption to its
 // right. While the pointer is over it, it shows its light picture and a red
-// caption. A left-button release over it raises LClick. It has no keyboard
-// behaviour, no focus mark and no pressed look; its size follows its content.
+// caption. A left-button release over it raises LClick; so do Space and Enter
+// while it has the focus, which Tab gives it (a click does not). A thin
+// outline marks it only while the focus came from the keyboard, so a mouse
+// user sees no focus mark. It has no pressed look; its size follows its content.
 class PictureBttn : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QPixmap PictureNormal READ pictureNormal WRITE setPictureNormal)
@@ -53,6 +55,11 @@ public:
     // Whether the light look is showing.
     bool isLit() const;
 
+    // Presses the button as a click does: raises LClick when it is enabled.
+    void press();
+    // Whether the keyboard focus mark is showing.
+    bool showsFocusMark() const;
+
 signals:
     void LClick();
     void RClick();
@@ -62,7 +69,13 @@ signals:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void layoutContent();
@@ -71,6 +84,7 @@ private:
     void setCaptionColour(const QColor& colour);
     void applyPointer();
     void hoverTick();
+    void updateFocusMark();
 
     QLabel* pictures_[2];
     QLabel* infoLbl_;
@@ -80,6 +94,9 @@ private:
     QPixmap mouseIcon_;
     bool builtInIcon_ = true;
     bool layingOut_ = false;
+    QWidget* focusMark_ = nullptr;
+    bool keyboardFocus_ = false; // the focus came from the keyboard
+    bool spaceDown_ = false;
 };
 
 // A picture button of a window: its object name, caption and tooltip, the

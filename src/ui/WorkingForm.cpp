@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace zendaro {
@@ -46,10 +47,40 @@ WorkingForm::WorkingForm(const QString& objectName, const QString& heading, Navi
         help_->setPictureLight(pictures::LoadPicture(pictures::HelpLight));
         help_->setCaption(QString());
         help_->setToolTip(QStringLiteral("YARDIM"));
+        help_->setAccessibleName(QStringLiteral("Yardım"));
         help_->move(twips(600), twips(8100));
         connect(help_, &PictureBttn::LClick, this,
                 [this, helpAnchor] { navigator_.showHelp(helpAnchor, this); });
     }
+
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &WorkingForm::escapePressed);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &WorkingForm::f1Pressed);
+}
+
+void WorkingForm::escapePressed() {
+    if (!takesKeys())
+        return;
+    // The editors' "İPTAL" while an edit is open; otherwise "ANA MENÜ" with
+    // whatever it asks. A hidden or disabled button is never pressed.
+    auto usable = [this](PictureBttn* button) {
+        return button && button->isVisibleTo(this) && button->isEnabled();
+    };
+    auto* cancel = findChild<PictureBttn*>(QStringLiteral("BTN_OLCEK_VAZGEC"));
+    if (usable(cancel))
+        cancel->press();
+    else if (usable(back_))
+        back_->press();
+}
+
+void WorkingForm::f1Pressed() {
+    if (!takesKeys())
+        return;
+    if (help_ && help_->isVisibleTo(this) && help_->isEnabled())
+        help_->press();
+    else if (!help_)
+        navigator_.showHelp(f1Anchor_, this);
 }
 
 void WorkingForm::returnToMenu() {

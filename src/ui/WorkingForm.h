@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/InputShield.h"
 #include "ui/Navigator.h"
 
 #include <QLabel>
@@ -14,6 +15,8 @@ class PictureBttn;
 // size of 12405 × 9285 twips, the background picture, the heading, the
 // "ANA MENÜ" button that returns to the main menu and, where the window has
 // one, the help button that opens the help page at the window's anchor.
+// Escape presses "İPTAL" while an edit is open and "ANA MENÜ" otherwise; F1
+// does what the help button does.
 class WorkingForm : public QWidget {
     Q_OBJECT
 public:
@@ -37,18 +40,26 @@ protected:
     // The "ANA MENÜ" button was pressed: back to the main menu. A window with
     // something to lose asks first.
     virtual void backRequested() { returnToMenu(); }
+    // Where F1 opens the help page in a window without a help button (the
+    // top of the page unless set).
+    void setF1HelpAnchor(const QString& anchor) { f1Anchor_ = anchor; }
+    // Whether the window takes Escape and F1 now (not while it is busy).
+    virtual bool takesKeys() const { return isEnabled() && !InputShield::isShielded(this); }
 
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void blendButtons();
+    void escapePressed();
+    void f1Pressed();
 
     Navigator& navigator_;
     QPixmap background_;
     QLabel* heading_;
     PictureBttn* back_;
     PictureBttn* help_ = nullptr;
+    QString f1Anchor_;
 };
 
 } // namespace zendaro

@@ -2,6 +2,7 @@
 
 #include "ui/ControlInput.h"
 #include "ui/Fonts.h"
+#include "ui/KeyboardAccess.h"
 #include "ui/Twips.h"
 #include "ui/WindowUtils.h"
 
@@ -49,6 +50,8 @@ tvColorButton::tvColorButton(QWidget* parent)
       effectTimer_(new QTimer(this)) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    InstallAccessibleControls();
+    setAccessibleName(caption_);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(twips(MinimumSide), twips(MinimumSide));
     captionLbl_->setObjectName(QStringLiteral("CaptionLbl"));
@@ -99,6 +102,7 @@ void tvColorButton::setAlignement(int alignement) {
 }
 void tvColorButton::setCaption(const QString& caption) {
     caption_ = caption;
+    setAccessibleName(caption); // what a screen reader says
     relayout();
 }
 void tvColorButton::setForeColor(Colour c) {

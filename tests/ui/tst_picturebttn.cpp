@@ -2,6 +2,7 @@
 #include "ui/ColorUtils.h"
 #include "ui/PictureBttn.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -110,7 +111,7 @@ private slots:
         QVERIFY(b.captionFont().bold());
         QCOMPARE(b.size(), QSize(b.width(), 80));
         QCOMPARE(b.cursor().shape(), Qt::BitmapCursor);
-        QVERIFY(b.focusPolicy() == Qt::NoFocus);
+        QVERIFY(b.focusPolicy() == Qt::TabFocus); // Tab reaches it, a click does not focus it
     }
 
     void iconPicturesSetTheSize() {
@@ -187,6 +188,105 @@ private slots:
         auto* label = button->findChild<QLabel*>(QStringLiteral("InfoLbl"));
         pressAt(label, QPoint(3, 3));
         releaseAt(label, QPoint(4, 3));
+        QCOMPARE(left.count(), 1);
+    }
+
+    void keysPressTheFocusedButton_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("pressedHere"); // the key went down on this button
+        QTest::addColumn<int>("lclicks");
+        QTest::newRow("Space") << int(Qt::Key_Space) << true << 1;
+        QTest::newRow("Return") << int(Qt::Key_Return) << true << 1;
+        QTest::newRow("Enter of the keypad") << int(Qt::Key_Enter) << true << 1;
+        QTest::newRow("a Space pressed elsewhere, released here") << int(Qt::Key_Space) << false << 0;
+        QTest::newRow("a letter") << int(Qt::Key_A) << true << 0;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << true << 0;
+    }
+    void keysPressTheFocusedButton() {
+        QFETCH(int, key);
+        QFETCH(bool, pressedHere);
+        QFETCH(int, lclicks);
+        showButton(QStringLiteral("ANA MENÜ"));
+        button->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(button.get()));
+        button->setFocus(Qt::TabFocusReason);
+        QSignalSpy left(button.get(), &PictureBttn::LClick);
+        if (pressedHere)
+            QTest::keyPress(button.get(), Qt::Key(key));
+        QTest::keyRelease(button.get(), Qt::Key(key));
+        QCOMPARE(left.count(), lclicks);
+        // A disabled button is never pressed.
+        button->setEnabled(false);
+        button->press();
+        QCOMPARE(left.count(), lclicks);
+    }
+
+    void focusMarkOnlyWhenTheFocusCameFromTheKeyboard() {
+        QWidget host;
+        host.resize(300, 120);
+        QPalette white = host.palette();
+        white.setColor(QPalette::Window, Qt::white);
+        host.setPalette(white);
+        PictureBttn* buttons[2];
+        for (int i = 0; i < 2; ++i) {
+            buttons[i] = new PictureBttn(&host);
+            buttons[i]->setPictureNormal(filled(40, 30, Qt::blue));
+            buttons[i]->setPictureLight(filled(40, 30, Qt::cyan));
+            buttons[i]->setCaption(QStringLiteral("DÜĞME %1").arg(i));
+            buttons[i]->move(20, 20 + 50 * i);
+        }
+        host.show();
+        host.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&host));
+        const QImage rest = host.grab().toImage();
+
+        // The focus a window gives its first control shows nothing.
+        buttons[0]->setFocus(Qt::ActiveWindowFocusReason);
+        QVERIFY(buttons[0]->hasFocus());
+        QVERIFY(!buttons[0]->showsFocusMark());
+        QCOMPARE(host.grab().toImage(), rest);
+
+        // Tab moves it and marks it: a thin blue outline round the button.
+        QTest::keyClick(buttons[0], Qt::Key_Tab);
+        QVERIFY(buttons[1]->hasFocus());
+        QVERIFY(buttons[1]->showsFocusMark());
+        const QImage marked = host.grab().toImage();
+        QVERIFY(marked != rest);
+        const QRect outline = buttons[1]->geometry();
+        QCOMPARE(marked.pixelColor(outline.topLeft()), QColor(3, 133, 209));
+        QCOMPARE(marked.pixelColor(outline.bottomRight()), QColor(3, 133, 209));
+        QCOMPARE(marked.pixelColor(outline.topLeft() + QPoint(20, 15)),
+                 QColor(Qt::blue)); // the picture is untouched
+
+        QTest::keyClick(buttons[1], Qt::Key_Backtab);
+        QVERIFY(buttons[0]->showsFocusMark());
+        QVERIFY(!buttons[1]->showsFocusMark());
+
+        // The mouse takes over: no mark, and a click does not move the focus.
+        pressAt(buttons[1], QPoint(5, 5));
+        releaseAt(buttons[1], QPoint(5, 5));
+        QVERIFY(buttons[0]->hasFocus());
+        pressAt(buttons[0], QPoint(5, 5));
+        releaseAt(buttons[0], QPoint(5, 5));
+        QVERIFY(!buttons[0]->showsFocusMark());
+        parkPointer();
+        QTRY_VERIFY(!buttons[0]->isLit() && !buttons[1]->isLit());
+        QCOMPARE(host.grab().toImage(), rest);
+    }
+
+    void screenReadersFindANamedPushButton() {
+        showButton(QStringLiteral("ANA MENÜ   "));
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button.get());
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::Button);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("ANA MENÜ"));
+        // A picture-only button keeps the name its window gives it.
+        button->setAccessibleName(QStringLiteral("Yardım"));
+        button->setCaption(QString());
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Yardım"));
+        QSignalSpy left(button.get(), &PictureBttn::LClick);
+        QVERIFY(iface->actionInterface());
+        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(left.count(), 1);
     }
 };
