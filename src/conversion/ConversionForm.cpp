@@ -120,10 +120,10 @@ void ConversionForm::buildGrids() {
                                       {QStringLiteral("Başarı Durumu"), QStringLiteral("durum"), false}};
     otherGrid_ = new DataGrid(QStringLiteral("DG_DIGER_NOTLAR"), this);
     otherGrid_->setGeometry(twipsRect(240, 3300, 5715, 2745));
-    otherGrid_->bindView(&otherGrades_, columns, regional_.locale);
+    otherGrid_->bindView(&otherGrades_, columns, regional_.numbers());
     homeGrid_ = new DataGrid(QStringLiteral("DG_DORNELA_NOTLAR"), this);
     homeGrid_->setGeometry(twipsRect(6420, 3300, 5715, 2745));
-    homeGrid_->bindView(&homeGrades_, columns, regional_.locale);
+    homeGrid_->bindView(&homeGrades_, columns, regional_.numbers());
     for (DataGrid* grid : {otherGrid_, homeGrid_}) {
         grid->setFont(msSansSerif825());
         grid->hide();

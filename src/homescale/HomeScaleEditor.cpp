@@ -8,6 +8,7 @@
 #include "ui/MessageService.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
+#include "ui/TypingLimit.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -36,8 +37,8 @@ QFrame* buttonFrame(QWidget* parent, const char* name) {
 
 } // namespace
 
-HomeScaleEditor::HomeScaleEditor(const QString& databasePath, const QLocale& locale, Navigator& navigator,
-                                 QWidget* parent)
+HomeScaleEditor::HomeScaleEditor(const QString& databasePath, const NumberFormat& numbers,
+                                 Navigator& navigator, QWidget* parent)
     : WorkingForm(QStringLiteral("FRMDORNELAOLCEK"), QStringLiteral("DORNELA ÜNİVERSİTESİ NOT ÖLÇEKLERİ"),
                   navigator, QStringLiteral("#HV"), parent) {
     scales_.setObjectName(QStringLiteral("Data_dornela_olcek"));
@@ -45,13 +46,13 @@ HomeScaleEditor::HomeScaleEditor(const QString& databasePath, const QLocale& loc
     scales_.SetDatabaseName(databasePath);
     grades_.SetDatabaseName(databasePath);
 
-    buildGrids(locale);
+    buildGrids(numbers);
     buildEditPanel();
     buildButtons();
     load();
 }
 
-void HomeScaleEditor::buildGrids(const QLocale& locale) {
+void HomeScaleEditor::buildGrids(const NumberFormat& numbers) {
     scaleList_ = new DataGrid(QStringLiteral("DG_DORNELA_OLCEKLER"), this);
     scaleList_->setGeometry(twipsRect(240, 2160, 5715, 2460));
     scaleList_->bindView(&scales_,
@@ -61,7 +62,7 @@ void HomeScaleEditor::buildGrids(const QLocale& locale) {
                           {QStringLiteral("Min GN"), QStringLiteral("min_GN"), true},
                           {QStringLiteral("Max KN"), QStringLiteral("max_KN"), true},
                           {QStringLiteral("Min KN"), QStringLiteral("min_KN"), true}},
-                         locale);
+                         numbers);
     scaleList_->setFont(msSansSerif825());
     scaleList_->setHeaderLines(2);
     scaleList_->horizontalHeader()->setStretchLastSection(false);
@@ -77,7 +78,7 @@ void HomeScaleEditor::buildGrids(const QLocale& locale) {
                          {{QStringLiteral("Harf Notu"), QStringLiteral("harf_notu"), false},
                           {QStringLiteral("Sayısal Not"), QStringLiteral("sayisal_not"), true},
                           {QStringLiteral("Başarı Durumu"), QStringLiteral("durum"), false}},
-                         locale);
+                         numbers);
     gradeList_->setFont(msSansSerif825());
     gradeList_->setRowMarker(false);
     gradeList_->setEnabled(false); // for display only
@@ -92,7 +93,7 @@ void HomeScaleEditor::buildEditPanel() {
     name_ = new QLineEdit(editPanel_);
     name_->setObjectName(QStringLiteral("TXT_OLCEK_ADI"));
     name_->setGeometry(twipsRect(1800, 300, 3900, 345));
-    name_->setMaxLength(40);
+    new TypingLimit(name_, 40); // a stored name is shown whole
 
     caption(editPanel_, QStringLiteral("Eğitim Düzeyi :"), twipsRect(60, 840, 1620, 315));
     level_ = new QComboBox(editPanel_);
@@ -197,7 +198,7 @@ void HomeScaleEditor::fillFromCurrentScale() {
         colourLadder();
         return;
     }
-    name_->setText(scales_.Field(QStringLiteral("olcek_adi")).toString());
+    PutWholeText(name_, scales_.Field(QStringLiteral("olcek_adi")).toString());
     level_->setCurrentIndex(level_->findText(scales_.Field(QStringLiteral("egitim_duzeyi")).toString()));
     const double maxKN = scales_.Field(QStringLiteral("max_KN")).toDouble();
     int position = maxFail_->findData(maxKN);
@@ -256,6 +257,8 @@ void HomeScaleEditor::deleteScale() {
 }
 
 void HomeScaleEditor::save() {
+    // The trimmed name is in the box before any check message shows.
+    name_->setText(name_->text().trimmed());
     HomeScaleForm form;
     form.name = name_->text();
     form.levelIndex = level_->currentIndex();
