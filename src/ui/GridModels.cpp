@@ -12,8 +12,8 @@ QString FormatStandard(const QVariant& value, const NumberFormat& numbers) {
     return numbers.fixed(d, 2);
 }
 
-GridModelBase::GridModelBase(QVector<GridColumn> columns, const NumberFormat& numbers, QObject* parent)
-    : QAbstractTableModel(parent), columns_(std::move(columns)), numbers_(numbers) {}
+GridModelBase::GridModelBase(QVector<GridColumn> columns, NumberFormat numbers, QObject* parent)
+    : QAbstractTableModel(parent), columns_(std::move(columns)), numbers_(std::move(numbers)) {}
 
 int GridModelBase::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());

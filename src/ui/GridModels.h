@@ -28,7 +28,7 @@ QString FormatStandard(const QVariant& value, const NumberFormat& numbers);
 class GridModelBase : public QAbstractTableModel {
     Q_OBJECT
 public:
-    GridModelBase(QVector<GridColumn> columns, const NumberFormat& numbers, QObject* parent);
+    GridModelBase(QVector<GridColumn> columns, NumberFormat numbers, QObject* parent);
 
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
