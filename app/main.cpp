@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
         return new BatchWindow(DatabaseFilePath(), c.regional, c.navigator);
     });
     shell.registerWindow(WorkingWindow::HomeScales, [](const WindowContext& c) {
-        return new HomeScaleEditor(DatabaseFilePath(), c.regional.locale, c.navigator);
+        return new HomeScaleEditor(DatabaseFilePath(), c.regional.numbers(), c.navigator);
     });
     shell.registerWindow(WorkingWindow::OtherScales, [](const WindowContext& c) {
         return new OtherScaleEditor(DatabaseFilePath(), c.regional, c.navigator);

@@ -165,7 +165,7 @@ void BatchWindow::buildCourseArea() {
     }
     courseGrid_->bindTable([this] { return courses_->size(); },
                            [this](int row, int column) { return courses_->cell(row, column); }, columns,
-                           regional().locale, QStringLiteral("Sil"));
+                           regional().numbers(), QStringLiteral("Sil"));
     courseGrid_->setHeaderLines(2);
     courseGrid_->horizontalHeader()->setFont(legacyFont(QStringLiteral("MS Sans Serif"), 7));
     courseGrid_->verticalHeader()->setDefaultSectionSize(courseGrid_->fontMetrics().height() + 4);

@@ -135,11 +135,11 @@ void ConversionForm::buildGrids() {
                                       {QStringLiteral("Başarı Durumu"), QStringLiteral("durum"), false}};
     otherGrid_ = new DataGrid(QStringLiteral("DG_DIGER_NOTLAR"), this);
     otherGrid_->setGeometry(twipsRect(240, 3300, 5715, 2745));
-    otherGrid_->bindView(&otherGrades_, columns, regional_.locale);
+    otherGrid_->bindView(&otherGrades_, columns, regional_.numbers());
     otherGrid_->setAccessibleName(QStringLiteral("Diğer üniversite ölçeğinin notları"));
     homeGrid_ = new DataGrid(QStringLiteral("DG_DORNELA_NOTLAR"), this);
     homeGrid_->setGeometry(twipsRect(6420, 3300, 5715, 2745));
-    homeGrid_->bindView(&homeGrades_, columns, regional_.locale);
+    homeGrid_->bindView(&homeGrades_, columns, regional_.numbers());
     homeGrid_->setAccessibleName(QStringLiteral("Dornela ölçeğinin notları"));
     for (DataGrid* grid : {otherGrid_, homeGrid_}) {
         grid->setFont(msSansSerif825());

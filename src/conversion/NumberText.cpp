@@ -1,15 +1,9 @@
 #include "NumberText.h"
 
-#include <cmath>
-
 namespace zendaro {
 
 std::optional<double> ReadNumberText(const QString& text, const RegionalSettings& settings) {
-    bool ok = false;
-    const double value = settings.locale.toDouble(text, &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return settings.numbers().read(text);
 }
 
 bool IsNumberText(const QString& text, const RegionalSettings& settings) {
@@ -17,14 +11,11 @@ bool IsNumberText(const QString& text, const RegionalSettings& settings) {
 }
 
 QString ShortestNumberText(double value, const RegionalSettings& settings) {
-    QLocale plain = settings.locale;
-    plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
-    // A typed "-0" is the grade 0.
-    return plain.toString(value == 0 ? 0.0 : value, 'g', 15);
+    return settings.numbers().shortest(value);
 }
 
 QString TwoDecimalText(double value, const RegionalSettings& settings) {
-    return settings.locale.toString(value, 'f', 2);
+    return settings.numbers().fixed(value, 2);
 }
 
 } // namespace zendaro

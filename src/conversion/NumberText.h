@@ -7,7 +7,8 @@
 
 namespace zendaro {
 
-// Reads a typed number under the regional settings. Only finite numbers are
+// Reads a typed number with the regional separators: the thousands separator
+// is ignored wherever it stands in the whole part. Only finite numbers are
 // numbers: "inf", "nan" and values beyond the range of a double are not.
 std::optional<double> ReadNumberText(const QString& text, const RegionalSettings& settings);
 
@@ -19,7 +20,8 @@ bool IsNumberText(const QString& text, const RegionalSettings& settings);
 // settings). This is how a numeric scale stores each grade's text.
 QString ShortestNumberText(double value, const RegionalSettings& settings);
 
-// Exactly two decimals with the regional separators, grouping included (3,63).
+// Exactly two decimals with the regional separators, the whole part grouped by
+// threes with the thousands separator (3,63 and 1.234,50).
 QString TwoDecimalText(double value, const RegionalSettings& settings);
 
 } // namespace zendaro

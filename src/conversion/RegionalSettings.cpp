@@ -1,5 +1,6 @@
 #include "RegionalSettings.h"
 
+#include <QLocale>
 #include <QStringDecoder>
 #include <clocale>
 #include <langinfo.h>
@@ -41,20 +42,50 @@ private:
     locale_t handle_;
 };
 
+// The locale name that rules the monetary category, as the C library picks it.
+QString monetaryLocaleName() {
+    for (const char* variable : {"LC_ALL", "LC_MONETARY", "LANG"}) {
+        QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty())
+            return name;
+    }
+    return {};
+}
+
 } // namespace
 
 RegionalSettings RegionalSettings::turkish() {
-    return {QStringLiteral(","), QStringLiteral("."), QLocale(QLocale::Turkish, QLocale::Turkey)};
+    return {QStringLiteral(","), QStringLiteral(".")};
 }
 
 RegionalSettings RegionalSettings::english() {
-    return {QStringLiteral("."), QStringLiteral(","), QLocale(QLocale::English, QLocale::UnitedStates)};
+    return {QStringLiteral("."), QStringLiteral(",")};
+}
+
+std::optional<RegionalSettings> SeparatorsKnownToQt(const QString& localeName) {
+    // "tr_TR.UTF-8@euro": the language and territory before the character set and modifier.
+    const QString base = localeName.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    if (base.isEmpty())
+        return std::nullopt;
+    const QLocale locale(base);
+    if (locale.language() == QLocale::C || locale.language() == QLocale::AnyLanguage)
+        return std::nullopt;
+    // Qt answers a known language with an unknown territory ("tr_XX") by its
+    // main territory; that is not the locale the user named.
+    const QString territory = base.section(QLatin1Char('_'), 1, 1);
+    if (!territory.isEmpty() &&
+        QLocale::territoryToCode(locale.territory()).compare(territory, Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    // Qt's locale data holds the number separators only: it has no monetary
+    // separators of their own (its currency texts are written with the number
+    // separators too), so the number separators stand in for the monetary ones.
+    return RegionalSettings{locale.decimalPoint(), locale.groupSeparator()};
 }
 
 std::optional<RegionalSettings> ReadRegionalSeparators() {
     const EnvironmentLocale environment;
     if (!environment.loaded())
-        return std::nullopt;
+        return SeparatorsKnownToQt(monetaryLocaleName());
 
     RegionalSettings settings;
     settings.decimalSeparator = environment.item(MON_DECIMAL_POINT, _NL_MONETARY_CODESET);
@@ -66,7 +97,6 @@ std::optional<RegionalSettings> ReadRegionalSeparators() {
         settings.decimalSeparator = environment.item(DECIMAL_POINT, _NL_NUMERIC_CODESET);
         settings.thousandsSeparator = environment.item(THOUSANDS_SEP, _NL_NUMERIC_CODESET);
     }
-    settings.locale = QLocale::system();
     return settings;
 }
 

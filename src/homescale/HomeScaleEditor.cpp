@@ -9,6 +9,7 @@
 #include "ui/MessageService.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
+#include "ui/TypingLimit.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -37,8 +38,8 @@ QFrame* buttonFrame(QWidget* parent, const char* name) {
 
 } // namespace
 
-HomeScaleEditor::HomeScaleEditor(const QString& databasePath, const QLocale& locale, Navigator& navigator,
-                                 QWidget* parent)
+HomeScaleEditor::HomeScaleEditor(const QString& databasePath, const NumberFormat& numbers,
+                                 Navigator& navigator, QWidget* parent)
     : WorkingForm(QStringLiteral("FRMDORNELAOLCEK"), QStringLiteral("DORNELA ÜNİVERSİTESİ NOT ÖLÇEKLERİ"),
                   navigator, QStringLiteral("#HV"), parent) {
     scales_.setObjectName(QStringLiteral("Data_dornela_olcek"));
@@ -46,7 +47,7 @@ HomeScaleEditor::HomeScaleEditor(const QString& databasePath, const QLocale& loc
     scales_.SetDatabaseName(databasePath);
     grades_.SetDatabaseName(databasePath);
 
-    buildGrids(locale);
+    buildGrids(numbers);
     buildEditPanel();
     buildButtons();
     // The list column, the edit column, then the bottom row.
@@ -60,7 +61,7 @@ HomeScaleEditor::HomeScaleEditor(const QString& databasePath, const QLocale& loc
     load();
 }
 
-void HomeScaleEditor::buildGrids(const QLocale& locale) {
+void HomeScaleEditor::buildGrids(const NumberFormat& numbers) {
     scaleList_ = new DataGrid(QStringLiteral("DG_DORNELA_OLCEKLER"), this);
     scaleList_->setGeometry(twipsRect(240, 2160, 5715, 2460));
     scaleList_->bindView(&scales_,
@@ -70,7 +71,7 @@ void HomeScaleEditor::buildGrids(const QLocale& locale) {
                           {QStringLiteral("Min GN"), QStringLiteral("min_GN"), true},
                           {QStringLiteral("Max KN"), QStringLiteral("max_KN"), true},
                           {QStringLiteral("Min KN"), QStringLiteral("min_KN"), true}},
-                         locale);
+                         numbers);
     scaleList_->setFont(msSansSerif825());
     scaleList_->setAccessibleName(QStringLiteral("Dornela Üniversitesi not ölçekleri"));
     scaleList_->setHeaderLines(2);
@@ -87,7 +88,7 @@ void HomeScaleEditor::buildGrids(const QLocale& locale) {
                          {{QStringLiteral("Harf Notu"), QStringLiteral("harf_notu"), false},
                           {QStringLiteral("Sayısal Not"), QStringLiteral("sayisal_not"), true},
                           {QStringLiteral("Başarı Durumu"), QStringLiteral("durum"), false}},
-                         locale);
+                         numbers);
     gradeList_->setFont(msSansSerif825());
     gradeList_->setAccessibleName(QStringLiteral("Ölçeğin notları"));
     gradeList_->setRowMarker(false);
@@ -104,7 +105,7 @@ void HomeScaleEditor::buildEditPanel() {
     nameCaption->setBuddy(name_);
     name_->setObjectName(QStringLiteral("TXT_OLCEK_ADI"));
     name_->setGeometry(twipsRect(1800, 300, 3900, 345));
-    name_->setMaxLength(40);
+    LimitTyping(name_, 40); // a stored name is shown whole
 
     QLabel* levelCaption =
         caption(editPanel_, QStringLiteral("Eğitim Düzeyi :"), twipsRect(60, 840, 1620, 315));
@@ -272,6 +273,8 @@ void HomeScaleEditor::deleteScale() {
 }
 
 void HomeScaleEditor::save() {
+    // The trimmed name is in the box before any check message shows.
+    name_->setText(name_->text().trimmed());
     HomeScaleForm form;
     form.name = name_->text();
     form.levelIndex = level_->currentIndex();

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "store/DataView.h"
+#include "ui/NumberFormat.h"
 #include "ui/WorkingForm.h"
-
-#include <QLocale>
 
 class QComboBox;
 class QFrame;
@@ -24,14 +23,14 @@ class HomeScaleEditor : public WorkingForm {
 public:
     enum class State { Browsing, Adding, Changing };
 
-    HomeScaleEditor(const QString& databasePath, const QLocale& locale, Navigator& navigator,
+    HomeScaleEditor(const QString& databasePath, const NumberFormat& numbers, Navigator& navigator,
                     QWidget* parent = nullptr);
 
     State state() const { return state_; }
     QString mode() const { return mode_; }
 
 private:
-    void buildGrids(const QLocale& locale);
+    void buildGrids(const NumberFormat& numbers);
     void buildEditPanel();
     void buildButtons();
     void load();

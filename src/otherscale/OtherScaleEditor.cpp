@@ -9,6 +9,7 @@
 #include "ui/DataGrid.h"
 #include "ui/MessageService.h"
 #include "ui/PictureBttn.h"
+#include "ui/TypingLimit.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -30,7 +31,7 @@ OtherScaleEditor::OtherScaleEditor(const QString& databasePath, RegionalSettings
     scales_.SetDatabaseName(databasePath);
     grades_.SetDatabaseName(databasePath);
 
-    ui_ = BuildOtherScaleLayout(this, &scales_, &grades_, settings_.locale);
+    ui_ = BuildOtherScaleLayout(this, &scales_, &grades_, settings_.numbers());
     c_ = OtherScaleControls::find(this);
     entry_ = new OtherScaleEntry(c_, settings_, this);
     SizeWorkingListColumns(c_.grid);
@@ -139,7 +140,9 @@ void OtherScaleEditor::startEditing() {
     if (scales_.RecordCount() == 0 || scales_.CurrentRow() < 0)
         return;
     // The grades are read afresh for the scale being edited: its save replaces them.
+    double storedMaxFail = 0;
     try {
+        storedMaxFail = scales_.Field(QStringLiteral("Max_KN")).toDouble();
         grades_.SetRecordSource(queries::Q4(scales_.Field(QStringLiteral("id")).toLongLong()));
         grades_.Refresh();
     } catch (const StoreError& error) {
@@ -147,6 +150,7 @@ void OtherScaleEditor::startEditing() {
         return;
     }
     entry_->setMode(EditMode());
+    entry_->keepStoredMaxFail(storedMaxFail);
     // An edit changes the list by hand only: no distribution, no guided value,
     // the numeric entry box open for typing.
     c_.distribution->setCurrentIndex(-1);
@@ -201,7 +205,8 @@ void OtherScaleEditor::SaveScale() {
     form.name = c_.name->text();
     form.systemIndex = c_.gradingSystem->currentIndex();
     form.systemText = c_.gradingSystem->currentText();
-    form.maxFail = entry_->numberIn(c_.maxFail);
+    form.maxFail = entry_->maxFailGrade();
+    form.maxFailAsStored = entry_->maxFailAsStored();
 
     const OtherSaveResult result =
         SaveOtherScaleForm(scales_, grades_, form, entry_->grades(), settings_, this, [this] {

@@ -9,6 +9,7 @@
 #include "store/TurkishText.h"
 #include "ui/DataGrid.h"
 #include "ui/MessageService.h"
+#include "ui/TypingLimit.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -37,11 +38,12 @@ OtherScaleEntry::OtherScaleEntry(const OtherScaleControls& controls, RegionalSet
 }
 
 void OtherScaleEntry::setUpControls() {
-    c_.name->setMaxLength(NameLength);
+    // The limits bind typing and pasting; the program's own texts are shown whole.
+    LimitTyping(c_.name, NameLength);
     c_.name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (QLineEdit* box :
          {c_.maxFail, c_.maxGrade, c_.minGrade, c_.interval, c_.entryValue, c_.entryLetter}) {
-        box->setMaxLength(BoxLength);
+        LimitTyping(box, BoxLength);
         box->setAlignment(Qt::AlignCenter);
     }
     {
@@ -59,7 +61,7 @@ void OtherScaleEntry::setUpControls() {
     c_.minGrade->setText(zeroText());
     c_.entryValueLabel->setText(NumericValueCaption());
 
-    BindWorkingGradeGrid(c_.grid, &list_, settings_.locale);
+    BindWorkingGradeGrid(c_.grid, &list_, settings_.numbers());
     c_.grid->hide();
     c_.distributionFrame->hide();
     c_.equalIntervalFrame->hide();
@@ -98,6 +100,8 @@ void OtherScaleEntry::installRules() {
 
 // The change rule of the five numeric boxes.
 void OtherScaleEntry::numericTextChanged(QLineEdit* box) {
+    if (box == c_.maxFail && box->isModified())
+        storedMaxFail_.reset(); // the user changed the max fail grade
     const std::optional<double> value = ApplyChangeRule(box, settings_, box == c_.minGrade);
     if (value && box == c_.maxFail)
         RemarkStatuses();
@@ -105,6 +109,10 @@ void OtherScaleEntry::numericTextChanged(QLineEdit* box) {
 
 std::optional<double> OtherScaleEntry::numberIn(const QLineEdit* box) const {
     return ReadNumberText(box->text(), settings_);
+}
+
+std::optional<double> OtherScaleEntry::maxFailGrade() const {
+    return storedMaxFail_ ? storedMaxFail_ : numberIn(c_.maxFail);
 }
 
 QString OtherScaleEntry::zeroText() const {
@@ -132,7 +140,7 @@ void OtherScaleEntry::inform(const QString& text, QLineEdit* focus) {
 }
 
 bool OtherScaleEntry::CheckScaleParameters() {
-    const std::optional<double> maxFail = numberIn(c_.maxFail);
+    const std::optional<double> maxFail = maxFailGrade();
     if (!maxFail)
         return refuse(MaxFailMissing(), c_.maxFail);
     if (c_.distribution->currentIndex() != EqualInterval)
@@ -149,13 +157,15 @@ bool OtherScaleEntry::CheckScaleParameters() {
     // Only pasted text can make it negative; generation needs a positive one.
     if (*interval < 0)
         return refuse(IntervalNegative(), c_.interval);
+    // The highest and the lowest grade meet the max fail grade by the one rule
+    // of the status: the same grade at 15 significant digits is equal.
+    if (SameGradeValue(*maxFail, *highest))
+        return refuse(MaxGradeEqualsMaxFail(), c_.maxGrade);
     if (*maxFail > *highest)
         return refuse(MaxGradeBelowMaxFail(), c_.maxGrade);
-    if (*maxFail == *highest)
-        return refuse(MaxGradeEqualsMaxFail(), c_.maxGrade);
     // The change rule keeps a number in the lowest-grade box; zero is what it falls back to.
     const double lowest = numberIn(c_.minGrade).value_or(0);
-    if (*maxFail < lowest)
+    if (!FailsUnder(lowest, *maxFail))
         return refuse(MinGradeAboveMaxFail(), c_.minGrade);
     const double passRange = *highest - *maxFail;
     if (passRange < *interval)
@@ -183,7 +193,7 @@ void OtherScaleEntry::generateNumericScale() {
     const double highest = numberIn(c_.maxGrade).value_or(0);
     const double lowest = numberIn(c_.minGrade).value_or(0);
     const double interval = numberIn(c_.interval).value_or(0);
-    const double maxFail = numberIn(c_.maxFail).value_or(0);
+    const double maxFail = maxFailGrade().value_or(0);
     const std::optional<int> steps = EqualIntervalSteps(highest, lowest, interval);
     if (!steps) {
         refuse(TooManyGrades(), c_.interval);
@@ -248,7 +258,7 @@ void OtherScaleEntry::AddGradeToScale() {
 
     // A numeric scale's grades carry no letter: the store keeps the value's
     // text in its place, which is what the conversion searches for.
-    const double maxFail = numberIn(c_.maxFail).value_or(0);
+    const double maxFail = maxFailGrade().value_or(0);
     const int row =
         list_.insertByValue({letters ? letter : QString(), *value, GradeStatus(*value, maxFail), -1});
     showGrades(row);
@@ -309,7 +319,7 @@ void OtherScaleEntry::DistributionChosen() {
 }
 
 void OtherScaleEntry::RemarkStatuses() {
-    const std::optional<double> maxFail = numberIn(c_.maxFail);
+    const std::optional<double> maxFail = maxFailGrade();
     if (!maxFail || list_.isEmpty())
         return;
     list_.remark(*maxFail);

@@ -25,8 +25,21 @@ public:
 
     // Editor mode: "EKLE", "DUZENLE" or empty. Set by the window when it starts
     // adding or editing a scale and when it goes back to browsing.
-    void setMode(const QString& mode) { mode_ = mode; }
+    void setMode(const QString& mode) {
+        mode_ = mode;
+        storedMaxFail_.reset();
+    }
     const QString& mode() const { return mode_; }
+
+    // An edited scale's max fail grade as stored (after the mode is set): the
+    // box shows it with two decimals, but until the user changes the box it is
+    // this value, in full, that grades are marked and the scale saved with.
+    void keepStoredMaxFail(double value) { storedMaxFail_ = value; }
+    bool maxFailAsStored() const { return storedMaxFail_.has_value(); }
+
+    // The max fail grade: as stored (above), else the number in its box;
+    // empty when the box holds no number.
+    std::optional<double> maxFailGrade() const;
 
     // The working grade list shown by DG_ARRAY.
     const WorkingGradeList& grades() const { return list_; }
@@ -94,6 +107,7 @@ private:
     RegionalSettings settings_;
     WorkingGradeList list_;
     QString mode_;
+    std::optional<double> storedMaxFail_;
     double guided_ = 0;
 };
 

@@ -81,7 +81,7 @@ QFrame* buttonFrame(QWidget* parent, const char* name) {
 }
 
 void buildGrids(QWidget* window, OtherScaleLayout& ui, DataView* scales, DataView* grades,
-                const QLocale& locale) {
+                const NumberFormat& numbers) {
     ui.scaleList = new DataGrid(QStringLiteral("DG_DIGER_OLCEKLER"), window);
     ui.scaleList->setGeometry(twipsRect(240, 2400, 5715, 1950));
     ui.scaleList->setFont(msSansSerif825());
@@ -93,7 +93,7 @@ void buildGrids(QWidget* window, OtherScaleLayout& ui, DataView* scales, DataVie
                             {QStringLiteral("Min GN"), QStringLiteral("min_GN"), true},
                             {QStringLiteral("Max KN"), QStringLiteral("max_KN"), true},
                             {QStringLiteral("Min KN"), QStringLiteral("min_KN"), true}},
-                           locale);
+                           numbers);
     ui.scaleList->setHeaderLines(2);
     ui.scaleList->horizontalHeader()->setStretchLastSection(false);
     ui.scaleList->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -110,7 +110,7 @@ void buildGrids(QWidget* window, OtherScaleLayout& ui, DataView* scales, DataVie
                            {{QStringLiteral("Harf Notu"), QStringLiteral("harf_notu"), false},
                             {QStringLiteral("Sayısal Not"), QStringLiteral("sayisal_not"), true},
                             {QStringLiteral("Başarı Durumu"), QStringLiteral("durum"), false}},
-                           locale);
+                           numbers);
     ui.gradeView->setRowMarker(false);
     ui.gradeView->setColumnWidth(0, 110);
     ui.gradeView->setColumnWidth(1, 110);
@@ -263,9 +263,9 @@ void SizeWorkingListColumns(DataGrid* grid) {
 }
 
 OtherScaleLayout BuildOtherScaleLayout(QWidget* window, DataView* scales, DataView* grades,
-                                       const QLocale& locale) {
+                                       const NumberFormat& numbers) {
     OtherScaleLayout ui;
-    buildGrids(window, ui, scales, grades, locale);
+    buildGrids(window, ui, scales, grades, numbers);
     buildButtons(window, ui);
     buildParameters(window, ui);
     setTabOrder(window);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLocale>
+#include "ui/NumberFormat.h"
 
 class QFrame;
 class QGroupBox;
@@ -36,7 +36,7 @@ struct OtherScaleLayout {
 // frames inside it (the manual-entry frame above the equal-interval frame it
 // overlaps), and the tab order of the boxes and lists.
 OtherScaleLayout BuildOtherScaleLayout(QWidget* window, DataView* scales, DataView* grades,
-                                       const QLocale& locale);
+                                       const NumberFormat& numbers);
 
 // Picture buttons inside frames take the colour the frames give the
 // background where they lie; run after the window has blended its buttons

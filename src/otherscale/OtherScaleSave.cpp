@@ -14,10 +14,6 @@ namespace zendaro {
 
 using namespace otherscale;
 
-bool SameGradeValue(double a, double b) {
-    return a == b || QString::number(a, 'g', 15) == QString::number(b, 'g', 15);
-}
-
 OtherScaleValues OtherScaleRow(const QString& name, const QString& system, const ScaleSummary& summary) {
     OtherScaleValues row;
     row.olcekAdi = name;
@@ -81,15 +77,18 @@ OtherSaveResult SaveOtherScaleForm(DataView& scales, DataView& grades, const Oth
         return refuse(NoGrades(), OtherScaleField::None);
 
     const double maxFail = *form.maxFail;
-    // Statuses follow the max fail grade whenever it changes; an edited
-    // scale's rows come with the statuses they were stored with, which a max
-    // fail grade shown with two decimals may not reproduce. With every row
-    // marked by the same max fail grade, the two checks below guarantee a pass
-    // block above a fail block.
-    list.remark(maxFail);
-    if (maxFail >= list.at(0).value)
+    // An edited scale's rows come with the statuses they were stored with;
+    // they stay unless the user changed the max fail grade or they do not form
+    // a pass block above a fail block (a file changed by other means). Either
+    // way the statuses now form the blocks, so the two checks below, on the
+    // first and the last row, guarantee a pass grade above a fail grade; for
+    // re-marked rows they are the max fail grade against the highest and the
+    // lowest value.
+    if (!form.maxFailAsStored || !list.passBlockAboveFailBlock())
+        list.remark(maxFail);
+    if (!IsPassStatus(list.at(0).status))
         return refuse(NoPassGrade(), OtherScaleField::None);
-    if (maxFail < list.at(list.size() - 1).value)
+    if (IsPassStatus(list.at(list.size() - 1).status))
         return refuse(NoFailGrade(), OtherScaleField::None);
 
     const ScaleSummary summary = BuildScaleSummary(list);

@@ -22,6 +22,9 @@ struct OtherScaleForm {
     int systemIndex = -1;          // CMB_NOT_SISTEMI; -1: nothing chosen
     QString systemText;            // its item text, "Harf Notu" or "Sayısal Not"
     std::optional<double> maxFail; // the max fail grade; empty when the box holds no number
+    // An edited scale whose max fail grade the user has not changed: `maxFail`
+    // is the one it was stored with, and its rows keep their statuses.
+    bool maxFailAsStored = false;
 };
 
 // Where the focus goes after a refused save.
@@ -33,11 +36,6 @@ struct OtherSaveResult {
     OtherScaleField focus = OtherScaleField::None; // after a refusal
     int id = -1;                                   // the stored scale's id
 };
-
-// Two values are the same grade when they read the same in the shortest form
-// of 15 significant digits: a generated value such as 4 - 7 × 0.1 carries a
-// binary remainder the user never sees and never typed.
-bool SameGradeValue(double a, double b);
 
 // The scale row of a summarised list.
 OtherScaleValues OtherScaleRow(const QString& name, const QString& system, const ScaleSummary& summary);
@@ -60,8 +58,10 @@ QVector<WorkingGrade> WorkingGradesOf(const DataView& grades, bool letterSystem)
 // ("Hayır" ends the save with nothing written), then runs `beforeWriting` and
 // stores the scale and its grades in one transaction: a new scale, or, in
 // "DUZENLE" mode, the current scale of `scales` with all-new grade rows.
-// Before the checks every row takes the status its value has under the max
-// fail grade, so what is stored always splits into a pass block above a fail
+// Before the checks the rows are re-marked under the max fail grade, unless
+// the max fail grade is as stored and the statuses already form a pass block
+// above a fail block: saving an edit never changes a status the user did not
+// change, and what is stored always splits into a pass block above a fail
 // block. A store failure is shown with the store's text and nothing is
 // stored. Messages go through the message service with `owner`.
 OtherSaveResult SaveOtherScaleForm(DataView& scales, DataView& grades, const OtherScaleForm& form,

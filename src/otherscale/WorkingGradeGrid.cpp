@@ -6,7 +6,7 @@
 
 namespace zendaro {
 
-void BindWorkingGradeGrid(DataGrid* grid, const WorkingGradeList* list, const QLocale& locale) {
+void BindWorkingGradeGrid(DataGrid* grid, const WorkingGradeList* list, const NumberFormat& numbers) {
     const QVector<GridColumn> columns{
         {QStringLiteral("Sil"), {}, false},
         {QStringLiteral("Harf Notu"), {}, false},
@@ -33,7 +33,7 @@ void BindWorkingGradeGrid(DataGrid* grid, const WorkingGradeList* list, const QL
                             return {};
                         }
                     },
-                    columns, locale, removeCaption);
+                    columns, numbers, removeCaption);
     grid->setColumnShown(StepColumn, false);
     grid->setRowMarker(true);
 }

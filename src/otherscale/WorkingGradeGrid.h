@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLocale>
+#include "ui/NumberFormat.h"
 
 namespace zendaro {
 
@@ -17,6 +17,6 @@ constexpr int StepColumn = 4;   // step number, hidden, no caption
 // Shows the list in the grid: the five columns, the "Notu Sil" button in
 // every first cell, the step column hidden, the whole current row
 // highlighted. The grid takes the list's rows whenever it re-reads.
-void BindWorkingGradeGrid(DataGrid* grid, const WorkingGradeList* list, const QLocale& locale);
+void BindWorkingGradeGrid(DataGrid* grid, const WorkingGradeList* list, const NumberFormat& numbers);
 
 } // namespace zendaro

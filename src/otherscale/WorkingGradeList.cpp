@@ -7,8 +7,20 @@
 
 namespace zendaro {
 
+bool SameGradeValue(double a, double b) {
+    return a == b || QString::number(a, 'g', 15) == QString::number(b, 'g', 15);
+}
+
+bool FailsUnder(double value, double maxFail) {
+    return value <= maxFail || SameGradeValue(value, maxFail);
+}
+
 QString GradeStatus(double value, double maxFail) {
-    return value <= maxFail ? otherscale::FailWord() : otherscale::PassWord();
+    return FailsUnder(value, maxFail) ? otherscale::FailWord() : otherscale::PassWord();
+}
+
+bool IsPassStatus(const QString& status) {
+    return EqualsIgnoringCaseTr(status, otherscale::PassWord());
 }
 
 bool SameLetterGrade(const QString& a, const QString& b) {
@@ -44,7 +56,7 @@ void WorkingGradeList::removeRow(int row) {
 
 int WorkingGradeList::findValue(double value) const {
     for (int i = 0; i < size(); ++i)
-        if (rows_.at(i).value == value)
+        if (SameGradeValue(rows_.at(i).value, value))
             return i;
     return -1;
 }
@@ -61,6 +73,21 @@ void WorkingGradeList::remark(double maxFail) {
         row.status = GradeStatus(row.value, maxFail);
 }
 
+bool WorkingGradeList::passBlockAboveFailBlock() const {
+    bool failSeen = false;
+    for (const WorkingGrade& row : rows_) {
+        if (IsPassStatus(row.status)) {
+            if (failSeen)
+                return false;
+        } else if (EqualsIgnoringCaseTr(row.status, otherscale::FailWord())) {
+            failSeen = true;
+        } else {
+            return false; // no status of a grade
+        }
+    }
+    return true;
+}
+
 ScaleSummary BuildScaleSummary(WorkingGradeList& list) {
     ScaleSummary summary;
     if (list.isEmpty())
@@ -69,7 +96,7 @@ ScaleSummary BuildScaleSummary(WorkingGradeList& list) {
     summary.minFail = list.at(list.size() - 1).value;
     for (int i = 0; i < list.size(); ++i) {
         const WorkingGrade& row = list.at(i);
-        if (EqualsIgnoringCaseTr(row.status, otherscale::PassWord())) {
+        if (IsPassStatus(row.status)) {
             list.setStep(i, summary.passCount++);
             continue;
         }

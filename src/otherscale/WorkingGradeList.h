@@ -14,8 +14,21 @@ struct WorkingGrade {
     int step = -1;  // step number within its block; -1 until the summary fills it
 };
 
-// "Kalır" when the value is at most the max fail grade, "Geçer" otherwise.
+// Two values are the same grade when they read the same in the shortest form
+// of 15 significant digits: a generated value such as 10 - 81 × 0.1
+// (1.9000000000000004) carries a binary remainder the user never sees and
+// never typed, and is the grade 1.9.
+bool SameGradeValue(double a, double b);
+
+// The one comparison of a grade with the max fail grade: the grade fails when
+// its value is below the max fail grade or the same grade (SameGradeValue).
+bool FailsUnder(double value, double maxFail);
+
+// "Kalır" when the value fails under the max fail grade, "Geçer" otherwise.
 QString GradeStatus(double value, double maxFail);
+
+// True for the status "Geçer" (ignoring case, as every reader compares it).
+bool IsPassStatus(const QString& status);
 
 // Letters compare as the store compares them: ASCII letters without regard to
 // case ("aa" equals "AA"), every other character exactly.
@@ -55,12 +68,17 @@ public:
     // Removes one row; the rows after it move up.
     void removeRow(int row);
 
-    // The first row holding exactly this value / this letter; -1 when none.
+    // The first row holding this value (the same grade, SameGradeValue) /
+    // this letter; -1 when none.
     int findValue(double value) const;
     int findLetter(const QString& letter) const;
 
     // Gives every row the status of its value under this max fail grade.
     void remark(double maxFail);
+
+    // True when the statuses, going down from row 0, are a block of "Geçer"
+    // rows above a block of "Kalır" rows (either block may be empty).
+    bool passBlockAboveFailBlock() const;
 
 private:
     QVector<WorkingGrade> rows_;

@@ -77,9 +77,9 @@ DataGrid::DataGrid(const QString& objectName, QWidget* parent) : QTableView(pare
     setTabKeyNavigation(false); // Tab leaves the grid for the next control
 }
 
-void DataGrid::bindView(DataView* view, QVector<GridColumn> columns, const QLocale& locale) {
+void DataGrid::bindView(DataView* view, QVector<GridColumn> columns, const NumberFormat& numbers) {
     view_ = view;
-    attach(new DataViewModel(view, std::move(columns), locale, this));
+    attach(new DataViewModel(view, std::move(columns), numbers, this));
     connect(view, &DataView::currentRowChanged, this, [this](int row) {
         if (!syncing_)
             setCurrentRowNumber(row);
@@ -89,9 +89,9 @@ void DataGrid::bindView(DataView* view, QVector<GridColumn> columns, const QLoca
 }
 
 void DataGrid::bindTable(TableModel::RowCount rowCount, TableModel::Cell cell, QVector<GridColumn> columns,
-                         const QLocale& locale, const QString& buttonCaption) {
+                         const NumberFormat& numbers, const QString& buttonCaption) {
     view_ = nullptr;
-    attach(new TableModel(std::move(rowCount), std::move(cell), std::move(columns), locale, this));
+    attach(new TableModel(std::move(rowCount), std::move(cell), std::move(columns), numbers, this));
     buttonColumn_ = !buttonCaption.isEmpty();
     if (buttonColumn_) {
         setItemDelegateForColumn(0, new ButtonDelegate(buttonCaption, this));

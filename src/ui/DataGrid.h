@@ -19,12 +19,12 @@ public:
     explicit DataGrid(const QString& objectName, QWidget* parent = nullptr);
 
     // Shows the rows of a data view under the given columns.
-    void bindView(DataView* view, QVector<GridColumn> columns, const QLocale& locale);
+    void bindView(DataView* view, QVector<GridColumn> columns, const NumberFormat& numbers);
 
     // Shows an in-memory table; `buttonCaption` (when not empty) makes the
     // first column a column of buttons with that caption.
     void bindTable(TableModel::RowCount rowCount, TableModel::Cell cell, QVector<GridColumn> columns,
-                   const QLocale& locale, const QString& buttonCaption = {});
+                   const NumberFormat& numbers, const QString& buttonCaption = {});
 
     // In-memory grids: take the table's current rows.
     void reRead();

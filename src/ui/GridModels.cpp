@@ -4,16 +4,16 @@
 
 namespace zendaro {
 
-QString FormatStandard(const QVariant& value, const QLocale& locale) {
+QString FormatStandard(const QVariant& value, const NumberFormat& numbers) {
     bool ok = false;
     const double d = value.toDouble(&ok);
     if (!ok || value.isNull())
         return value.toString();
-    return locale.toString(d, 'f', 2);
+    return numbers.fixed(d, 2);
 }
 
-GridModelBase::GridModelBase(QVector<GridColumn> columns, const QLocale& locale, QObject* parent)
-    : QAbstractTableModel(parent), columns_(std::move(columns)), locale_(locale) {}
+GridModelBase::GridModelBase(QVector<GridColumn> columns, NumberFormat numbers, QObject* parent)
+    : QAbstractTableModel(parent), columns_(std::move(columns)), numbers_(std::move(numbers)) {}
 
 int GridModelBase::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
@@ -26,7 +26,7 @@ QVariant GridModelBase::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole: {
         const QVariant value = cell(index.row(), index.column());
-        return column.standardNumber ? FormatStandard(value, locale_) : value.toString();
+        return column.standardNumber ? FormatStandard(value, numbers_) : value.toString();
     }
     case Qt::EditRole:
         return cell(index.row(), index.column());
@@ -67,9 +67,9 @@ int GridModelBase::columnOf(const QString& caption) const {
     return -1;
 }
 
-DataViewModel::DataViewModel(DataView* view, QVector<GridColumn> columns, const QLocale& locale,
+DataViewModel::DataViewModel(DataView* view, QVector<GridColumn> columns, const NumberFormat& numbers,
                              QObject* parent)
-    : GridModelBase(std::move(columns), locale, parent), view_(view) {
+    : GridModelBase(std::move(columns), numbers, parent), view_(view) {
     mapFields();
     connect(view, &DataView::rowsReset, this, [this] {
         beginResetModel();
@@ -105,9 +105,9 @@ QVariant DataViewModel::cell(int row, int column) const {
     return view_->Rows().at(row).value(field);
 }
 
-TableModel::TableModel(RowCount rowCount, Cell cell, QVector<GridColumn> columns, const QLocale& locale,
+TableModel::TableModel(RowCount rowCount, Cell cell, QVector<GridColumn> columns, const NumberFormat& numbers,
                        QObject* parent)
-    : GridModelBase(std::move(columns), locale, parent), rowCountFn_(std::move(rowCount)),
+    : GridModelBase(std::move(columns), numbers, parent), rowCountFn_(std::move(rowCount)),
       cellFn_(std::move(cell)) {
     rows_ = rowCountFn_();
 }

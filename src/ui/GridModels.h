@@ -1,9 +1,9 @@
 #pragma once
 
+#include "NumberFormat.h"
 #include "store/DataView.h"
 
 #include <QAbstractTableModel>
-#include <QLocale>
 #include <QPointer>
 #include <QString>
 #include <QVector>
@@ -22,13 +22,13 @@ struct GridColumn {
 
 // Formats a value the way a "Standard" column shows it (two decimals, regional
 // separators, digit grouping); other values are shown as they are.
-QString FormatStandard(const QVariant& value, const QLocale& locale);
+QString FormatStandard(const QVariant& value, const NumberFormat& numbers);
 
 // Read-only rows of a grid: the columns, the cell texts, and number alignment.
 class GridModelBase : public QAbstractTableModel {
     Q_OBJECT
 public:
-    GridModelBase(QVector<GridColumn> columns, const QLocale& locale, QObject* parent);
+    GridModelBase(QVector<GridColumn> columns, NumberFormat numbers, QObject* parent);
 
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -49,7 +49,7 @@ protected:
 
 private:
     QVector<GridColumn> columns_;
-    QLocale locale_;
+    NumberFormat numbers_;
     int headerLines_ = 1;
     QString buttonCaption_;
 };
@@ -59,7 +59,7 @@ private:
 class DataViewModel : public GridModelBase {
     Q_OBJECT
 public:
-    DataViewModel(DataView* view, QVector<GridColumn> columns, const QLocale& locale,
+    DataViewModel(DataView* view, QVector<GridColumn> columns, const NumberFormat& numbers,
                   QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -82,7 +82,7 @@ public:
     using RowCount = std::function<int()>;
     using Cell = std::function<QVariant(int row, int column)>;
 
-    TableModel(RowCount rowCount, Cell cell, QVector<GridColumn> columns, const QLocale& locale,
+    TableModel(RowCount rowCount, Cell cell, QVector<GridColumn> columns, const NumberFormat& numbers,
                QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -1,3 +1,5 @@
+#include "LocaleNames.h"
+#include "conversion/NumberText.h"
 #include "conversion/RegionalSettings.h"
 
 #include <QFile>
@@ -9,6 +11,7 @@
 #include <clocale>
 
 using namespace zendaro;
+using zendaro::test::localeLoadable;
 
 // Reads the separators under a chosen environment and puts the environment back.
 class EnvironmentGuard {
@@ -33,14 +36,6 @@ public:
 private:
     QList<std::optional<QByteArray>> saved_;
 };
-
-static bool localeInstalled(const char* name) {
-    locale_t l = newlocale(LC_MONETARY_MASK | LC_NUMERIC_MASK, name, locale_t(nullptr));
-    if (l == locale_t(nullptr))
-        return false;
-    freelocale(l);
-    return true;
-}
 
 // Builds a locale of our own with the given separators into a temporary folder
 // (localedef from the system's locale sources), so the reading can be tested
@@ -96,12 +91,11 @@ private slots:
         const auto tr = RegionalSettings::turkish();
         QCOMPARE(tr.decimalSeparator, QStringLiteral(","));
         QCOMPARE(tr.thousandsSeparator, QStringLiteral("."));
-        QCOMPARE(tr.locale.decimalPoint(), QStringLiteral(","));
-        QCOMPARE(tr.locale.toDouble(QStringLiteral("3,5")), 3.5);
+        QCOMPARE(tr.numbers().read(QStringLiteral("3,5")), 3.5);
         const auto en = RegionalSettings::english();
         QCOMPARE(en.decimalSeparator, QStringLiteral("."));
         QCOMPARE(en.thousandsSeparator, QStringLiteral(","));
-        QCOMPARE(en.locale.toDouble(QStringLiteral("3.5")), 3.5);
+        QCOMPARE(en.numbers().read(QStringLiteral("3.5")), 3.5);
     }
 
     // A locale named by the environment that cannot be loaded is a failed read,
@@ -184,8 +178,159 @@ private slots:
         QCOMPARE(settings->thousandsSeparator, expectedThousands);
     }
 
+    // A locale the C library cannot load but Qt's locale data knows gives
+    // Qt's separators; a name nobody knows stays a failed read.
+    void separatorsKnownToQt_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("known");
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<QString>("thousands");
+        QTest::newRow("Turkish, UTF-8") << "tr_TR.UTF-8" << true << ","
+                                        << ".";
+        QTest::newRow("Turkish, Latin-5") << "tr_TR.ISO-8859-9" << true << ","
+                                          << ".";
+        QTest::newRow("Turkish, no character set") << "tr_TR" << true << ","
+                                                   << ".";
+        QTest::newRow("Swiss German, modifier") << "de_CH.UTF-8@euro" << true << "." << QString("\u2019");
+        QTest::newRow("unknown language") << "xx_XX.UTF-8" << false << ""
+                                          << "";
+        QTest::newRow("unknown territory") << "tr_XX.UTF-8" << false << ""
+                                           << "";
+        QTest::newRow("C") << "C.UTF-8" << false << ""
+                           << "";
+        QTest::newRow("no name") << "" << false << ""
+                                 << "";
+    }
+    void separatorsKnownToQt() {
+        QFETCH(QString, name);
+        QFETCH(bool, known);
+        QFETCH(QString, decimal);
+        QFETCH(QString, thousands);
+        const std::optional<RegionalSettings> settings = SeparatorsKnownToQt(name);
+        QCOMPARE(settings.has_value(), known);
+        if (!known)
+            return;
+        QCOMPARE(settings->decimalSeparator, decimal);
+        QCOMPARE(settings->thousandsSeparator, thousands);
+    }
+
+    // With LANG, LC_MONETARY or LC_ALL naming a Turkish locale the C library
+    // of this machine lacks, the start-up goes on with Qt's separators.
+    void turkishLocaleTheCLibraryLacks_data() {
+        QTest::addColumn<QByteArray>("variable");
+        QTest::newRow("LC_ALL") << QByteArray("LC_ALL");
+        QTest::newRow("LC_MONETARY") << QByteArray("LC_MONETARY");
+        QTest::newRow("LANG") << QByteArray("LANG");
+    }
+    void turkishLocaleTheCLibraryLacks() {
+        QFETCH(QByteArray, variable);
+        const QByteArray name = zendaro::test::turkishLocaleTheCLibraryLacks();
+        if (name.isEmpty())
+            QSKIP("every Turkish locale is installed on this machine");
+        EnvironmentGuard guard;
+        for (const char* other : EnvironmentGuard::names)
+            qunsetenv(other);
+        qputenv(variable.constData(), name);
+        const auto settings = ReadRegionalSeparators();
+        QVERIFY(settings.has_value());
+        QCOMPARE(settings->decimalSeparator, QStringLiteral(","));
+        QCOMPARE(settings->thousandsSeparator, QStringLiteral("."));
+    }
+
+    // Numbers are read and written with the two separators alone: a thousands
+    // separator anywhere in the whole part is ignored, and separators that no
+    // Qt locale pairs (a monetary "." with a narrow no-break space) work alike.
+    void numbersWithTheSeparators_data() {
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<QString>("thousands");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("number");
+        QTest::addColumn<double>("value");
+        const QString nnbsp = QStringLiteral("\u202f");
+        const auto row = [](const char* name, const QString& decimal, const QString& thousands,
+                            const QString& text, bool number, double value) {
+            QTest::newRow(name) << decimal << thousands << text << number << value;
+        };
+        row("tr decimals", ",", ".", "12,5", true, 12.5);
+        row("tr grouped", ",", ".", "1.000,00", true, 1000);
+        row("tr a digit of 1.000,00 deleted", ",", ".", "1.00,00", true, 100);
+        row("tr separator anywhere in the whole part", ",", ".", "1.2.3.4", true, 1234);
+        row("tr grouping after the decimals", ",", ".", "1,5.0", false, 0);
+        row("tr second decimal separator", ",", ".", "1,2,3", false, 0);
+        row("tr blanks around", ",", ".", " 12,5 ", true, 12.5);
+        row("tr leading separator", ",", ".", ",5", true, 0.5);
+        row("tr trailing separator", ",", ".", "5,", true, 5);
+        row("tr sign", ",", ".", "-3,5", true, -3.5);
+        row("tr exponent", ",", ".", "1,5e2", true, 150);
+        row("tr separator alone", ",", ".", ",", false, 0);
+        row("tr words", ",", ".", "yüz", false, 0);
+        row("tr infinity", ",", ".", "inf", false, 0);
+        row("tr beyond a double", ",", ".", "1e999", false, 0);
+        row("en grouped", ".", ",", "1,234.5", true, 1234.5);
+        row("en comma in the whole part", ".", ",", "3,5", true, 35);
+        row("monetary point, narrow space", ".", nnbsp, "3.5", true, 3.5);
+        row("monetary point, grouped", ".", nnbsp, "1" + nnbsp + "234.5", true, 1234.5);
+        row("monetary point, comma", ".", nnbsp, "3,5", false, 0);
+        row("no thousands separator", ".", "", "1234.5", true, 1234.5);
+        row("no thousands separator, comma", ".", "", "1,5", false, 0);
+        row("decimal comma, no thousands separator", ",", "", "1.5", false, 0);
+    }
+    void numbersWithTheSeparators() {
+        QFETCH(QString, decimal);
+        QFETCH(QString, thousands);
+        QFETCH(QString, text);
+        QFETCH(bool, number);
+        QFETCH(double, value);
+        const RegionalSettings settings{decimal, thousands};
+        const std::optional<double> read = ReadNumberText(text, settings);
+        QCOMPARE(read.has_value(), number);
+        if (!number)
+            return;
+        QCOMPARE(*read, value);
+        // What is written reads back as the same number.
+        QCOMPARE(ReadNumberText(TwoDecimalText(*read, settings), settings), *read);
+        QCOMPARE(ReadNumberText(ShortestNumberText(*read, settings), settings), *read);
+    }
+
+    // Numbers are written with the same two separators they are read with.
+    void writtenWithTheSeparators_data() {
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<QString>("thousands");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("twoDecimals");
+        QTest::addColumn<QString>("shortest");
+        const QString nnbsp = QStringLiteral("\u202f");
+        QTest::newRow("tr") << ","
+                            << "." << 1234567.5 << "1.234.567,50"
+                            << "1234567,5";
+        QTest::newRow("tr negative") << ","
+                                     << "." << -1234.5 << "-1.234,50"
+                                     << "-1234,5";
+        QTest::newRow("tr tiny negative is zero") << ","
+                                                  << "." << -0.001 << "0,00"
+                                                  << "-0,001";
+        QTest::newRow("monetary point, narrow space") << "." << nnbsp << 12345.5 << "12" + nnbsp + "345.50"
+                                                      << "12345.5";
+        QTest::newRow("no thousands separator") << "."
+                                                << "" << 12345.5 << "12345.50"
+                                                << "12345.5";
+        QTest::newRow("separators of two characters") << ",-"
+                                                      << "''" << 1234.5 << "1''234,-50"
+                                                      << "1234,-5";
+    }
+    void writtenWithTheSeparators() {
+        QFETCH(QString, decimal);
+        QFETCH(QString, thousands);
+        QFETCH(double, value);
+        QFETCH(QString, twoDecimals);
+        QFETCH(QString, shortest);
+        const RegionalSettings settings{decimal, thousands};
+        QCOMPARE(TwoDecimalText(value, settings), twoDecimals);
+        QCOMPARE(ShortestNumberText(value, settings), shortest);
+    }
+
     void turkishLocaleWhenInstalled() {
-        if (!localeInstalled("tr_TR.UTF-8"))
+        if (!localeLoadable("tr_TR.UTF-8"))
             QSKIP("tr_TR.UTF-8 is not installed on this machine");
         EnvironmentGuard guard;
         qputenv("LC_ALL", "tr_TR.UTF-8");

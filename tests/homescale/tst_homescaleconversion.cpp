@@ -81,7 +81,7 @@ void TestHomeScaleConversion::changingTheHighestFailGradeTurnsCcIntoAPass() {
 
     {
         RecordingNavigator navigator;
-        HomeScaleEditor editor(db.path(), turkish.locale, navigator);
+        HomeScaleEditor editor(db.path(), turkish.numbers(), navigator);
         editor.show();
         clickOn(control<PictureBttn>(&editor, "BTN_OLCEK_DUZENLE"));
         control<QComboBox>(&editor, "CMB_MAX_KN")->setCurrentIndex(1); // "DC"

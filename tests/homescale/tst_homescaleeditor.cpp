@@ -67,7 +67,9 @@ private slots:
     void controlsFollowTheStateTable_data();
     void controlsFollowTheStateTable();
     void firstScaleOnAnEmptyList();
+    void aRefusedSaveKeepsTheStateAndFocusesTheBox_data();
     void aRefusedSaveKeepsTheStateAndFocusesTheBox();
+    void aLongStoredNameIsShownAndSavedWhole();
     void changingCcToDcUpdatesListAndGrades();
     void cancelRestoresTheStoredScale();
     void answeringHayirKeepsTheScale();
@@ -145,15 +147,58 @@ void TestHomeScaleEditor::firstScaleOnAnEmptyList() {
     QCOMPARE(cell(&f.editor, "DG_DORNELA_NOTLAR", 3, 2), QString("GEÇER"));
 }
 
+void TestHomeScaleEditor::aRefusedSaveKeepsTheStateAndFocusesTheBox_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("no level") << "Ölçek" << -1 << "LÜTFEN EĞİTİM DÜZEYİNİ SEÇİNİZ..."
+                              << "CMB_EGITIM_DUZEYI";
+    QTest::newRow("no level, blanks around the name")
+        << "  Ölçek  " << -1 << "LÜTFEN EĞİTİM DÜZEYİNİ SEÇİNİZ..."
+        << "CMB_EGITIM_DUZEYI";
+    QTest::newRow("no highest fail, blank after the name")
+        << "Ölçek " << 1 << "LÜTFEN MAKSİMUM KALIR NOTU SEÇİNİZ..."
+        << "CMB_MAX_KN";
+    QTest::newRow("name of blanks") << "   " << 1 << "LÜTFEN BİR ÖLÇEK ADI GİRİNİZ..."
+                                    << "TXT_OLCEK_ADI";
+}
+
+// The trimmed name is in the box while the check message shows.
 void TestHomeScaleEditor::aRefusedSaveKeepsTheStateAndFocusesTheBox() {
+    QFETCH(QString, typed);
+    QFETCH(int, level);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
     Fixture f;
     click(&f.editor, "BTN_OLCEK_EKLE");
-    typeText(f.name(), QStringLiteral("Ölçek"));
+    typeText(f.name(), typed);
+    f.level()->setCurrentIndex(level);
+    QString nameWhileShown;
+    f.messages.onShow = [&](const RecordedMessage&) {
+        nameWhileShown = f.name()->text();
+    };
     click(&f.editor, "BTN_OLCEK_KAYDET");
-    QCOMPARE(f.messages.texts(), QStringList{"LÜTFEN EĞİTİM DÜZEYİNİ SEÇİNİZ..."});
+    QCOMPARE(f.messages.texts(), QStringList{message});
+    QCOMPARE(nameWhileShown, typed.trimmed());
+    QCOMPARE(f.name()->text(), typed.trimmed());
     QCOMPARE(f.editor.state(), HomeScaleEditor::State::Adding);
-    QCOMPARE(QApplication::focusWidget(), f.level());
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     QCOMPARE(f.db.scalar("SELECT count(*) FROM dornela_olcek").toInt(), 0);
+}
+
+// A stored name longer than the 40 characters the box takes from typing is
+// shown whole, and a change of the scale stores it whole again.
+void TestHomeScaleEditor::aLongStoredNameIsShownAndSavedWhole() {
+    const QString name = QString(44, QLatin1Char('L')) + QStringLiteral(" Son");
+    Fixture f(QString(twoScales).replace(QStringLiteral("Lisans Ölçeği"), name));
+    QCOMPARE(f.name()->text(), name);
+    click(&f.editor, "BTN_OLCEK_DUZENLE");
+    f.maxFail()->setCurrentIndex(1);
+    click(&f.editor, "BTN_OLCEK_KAYDET");
+    QVERIFY(f.messages.messages.isEmpty());
+    QCOMPARE(f.db.scalar("SELECT olcek_adi FROM dornela_olcek WHERE id=1").toString(), name);
+    QCOMPARE(f.name()->text(), name);
 }
 
 void TestHomeScaleEditor::changingCcToDcUpdatesListAndGrades() {

@@ -1,6 +1,7 @@
 // The other-scale editor FRMDIGEROLCEK through its real window: its layout,
 // its three states, and showing, adding, editing, deleting and saving scales.
 #include "EditorDriver.h"
+#include "conversion/NumberText.h"
 #include "otherscale/OtherScaleTexts.h"
 #include "ui/Twips.h"
 
@@ -59,6 +60,9 @@ private slots:
     void refusedSaves_data();
     void refusedSaves();
     void editingReplacesTheGrades();
+    void savingAnEditChangesNoStatusTheUserKept_data();
+    void savingAnEditChangesNoStatusTheUserKept();
+    void storedTextsAreShownWhole();
     void anEditStartsInManualEntry();
     void editingAScaleWithoutGrades();
     void cancellingAnEditKeepsTheStoredScale();
@@ -509,6 +513,90 @@ void TestOtherScaleEditor::editingReplacesTheGrades() {
     QCOMPARE(d.grid("DG_DIGER_OLCEKLER")->currentRowNumber(), 0);
     QCOMPARE(d.rows("DG_DIGER_NOTLAR"), 8);
     QCOMPARE(d.name()->text(), QString("Harf Ölçeği 2"));
+}
+
+void TestOtherScaleEditor::savingAnEditChangesNoStatusTheUserKept_data() {
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QString>("maxFail");  // typed by the user; empty: left as shown
+    QTest::addColumn<QString>("statuses"); // empty: as stored
+    QTest::addColumn<QString>("summary");  // Max_GN, Min_GN, Max_KN, Min_KN, counts; empty: as stored
+    // 10 - 81 × 0.1 generated the grade 1.9000000000000004, shown 1,90.
+    const QString generated = R"(
+        INSERT INTO diger_olcek VALUES (1, 'Onluk', 'Sayısal Not', 10, 2, 1.9000000000000004, 0, 2, 3);
+        INSERT INTO diger_notlar (olcek_id, harf_notu, sayisal_not, durum, adim_no) VALUES
+          (1,'10',10,'Geçer',0),(1,'2',2,'Geçer',1),(1,'1,9',1.9000000000000004,'Kalır',0),
+          (1,'1',1,'Kalır',1),(1,'0',0,'Kalır',2);)";
+    // A max fail grade of three decimals, shown 1,88 beside a grade 1,88 that passes.
+    const QString threeDecimals = R"(
+        INSERT INTO diger_olcek VALUES (1, 'Binlik', 'Sayısal Not', 10, 1.88, 1.875, 0, 2, 2);
+        INSERT INTO diger_notlar (olcek_id, harf_notu, sayisal_not, durum, adim_no) VALUES
+          (1,'10',10,'Geçer',0),(1,'1,88',1.88,'Geçer',1),(1,'1,875',1.875,'Kalır',0),(1,'0',0,'Kalır',1);)";
+    QTest::newRow("generated grade, renamed") << generated << ""
+                                              << ""
+                                              << "";
+    QTest::newRow("max fail of three decimals, renamed") << threeDecimals << ""
+                                                         << ""
+                                                         << "";
+    QTest::newRow("max fail changed by the user") << threeDecimals << "1,88"
+                                                  << "Geçer|Kalır|Kalır|Kalır"
+                                                  << "10, 10, 1.88, 0, 1, 3";
+}
+
+// Opened, renamed (and the max fail grade typed, where given), saved.
+void TestOtherScaleEditor::savingAnEditChangesNoStatusTheUserKept() {
+    QFETCH(QString, fixture);
+    QFETCH(QString, maxFail);
+    QFETCH(QString, statuses);
+    QFETCH(QString, summary);
+    EditorDriver d(fixture);
+    const QString summaryOf = "SELECT printf('%.17g|%.17g|%.17g|%.17g|%d%d', %1)";
+    const QString summaryQuery =
+        summaryOf.arg("Max_GN, Min_GN, Max_KN, Min_KN, Gecer_Not_Sayisi, Kalir_Not_Sayisi") +
+        " FROM diger_olcek WHERE id=1";
+    if (statuses.isEmpty())
+        statuses = d.gradeColumn("durum", 1);
+    summary = d.db.scalar(summary.isEmpty() ? summaryQuery : summaryOf.arg(summary)).toString();
+    const QString steps = d.gradeColumn("adim_no", 1);
+    d.click("BTN_OLCEK_DUZENLE");
+    d.type(d.name(), "Yeni Ad");
+    if (!maxFail.isEmpty())
+        d.type(d.maxFail(), maxFail);
+    d.click("BTN_OLCEK_KAYDET");
+
+    QVERIFY2(d.messages.messages.isEmpty(), qPrintable(d.messages.texts().join('\n')));
+    QCOMPARE(d.editor.state(), OtherScaleEditor::State::Browsing);
+    QCOMPARE(d.db.scalar("SELECT olcek_adi FROM diger_olcek WHERE id=1").toString(), QString("Yeni Ad"));
+    QCOMPARE(d.gradeColumn("durum", 1), statuses);
+    QCOMPARE(d.db.scalar(summaryQuery).toString(), summary);
+    if (maxFail.isEmpty())
+        QCOMPARE(d.gradeColumn("adim_no", 1), steps);
+}
+
+// What the program puts into a box is shown whole, whatever the box's limit
+// for typing: a stored name longer than 40 characters, a max fail grade
+// whose two-decimal text is longer than 50; saved again, nothing is lost.
+void TestOtherScaleEditor::storedTextsAreShownWhole() {
+    const QString name = QString(44, QLatin1Char('A')) + QStringLiteral(" Son");
+    EditorDriver d(QStringLiteral(R"(
+        INSERT INTO diger_olcek VALUES (1, '%1', 'Sayısal Not', 1e49, 1e49, 1e48, 1e48, 1, 1);
+        INSERT INTO diger_notlar (olcek_id, harf_notu, sayisal_not, durum, adim_no) VALUES
+          (1,'1e+49',1e49,'Geçer',0),(1,'1e+48',1e48,'Kalır',0);)")
+                       .arg(name));
+    const QString maxFailText = TwoDecimalText(1e48, RegionalSettings::turkish());
+    QCOMPARE(d.name()->text(), name);
+    QCOMPARE(d.maxFail()->text(), maxFailText);
+    QVERIFY(maxFailText.size() > 50);
+
+    d.click("BTN_OLCEK_DUZENLE");
+    d.click("BTN_OLCEK_KAYDET");
+    QVERIFY2(d.messages.messages.isEmpty(), qPrintable(d.messages.texts().join('\n')));
+    QCOMPARE(d.db.scalar("SELECT olcek_adi || '|' || Max_KN FROM diger_olcek").toString(), name + "|1.0e+48");
+    QCOMPARE(d.name()->text(), name);
+
+    // Typing stays within the limit once the text fits it again.
+    d.click("BTN_OLCEK_DUZENLE");
+    d.type(d.name(), QString(45, QLatin1Char('B')));
+    QCOMPARE(d.name()->text(), QString(40, QLatin1Char('B')));
 }
 
 void TestOtherScaleEditor::anEditStartsInManualEntry() {

@@ -1,6 +1,8 @@
 // Parameter entry, generation and manual entry on the real controls of the
 // other-scale editor, driven with keys and clicks.
 #include "EntryHarness.h"
+#include "conversion/NumberText.h"
+#include "otherscale/EqualInterval.h"
 #include "otherscale/OtherScaleTexts.h"
 #include "otherscale/WorkingGradeGrid.h"
 
@@ -18,6 +20,8 @@ const QString pass = QStringLiteral("Geçer");
 const QString fail = QStringLiteral("Kalır");
 
 RegionalSettings settingsNamed(const QString& name) {
+    if (name == QLatin1String("az"))
+        return {QStringLiteral("."), QStringLiteral("\u202f")};
     return name == QLatin1String("tr") ? RegionalSettings::turkish() : RegionalSettings::english();
 }
 
@@ -53,6 +57,7 @@ private slots:
     void guidedLetterEntry_data();
     void guidedLetterEntry();
     void guidedEntryKeepsFullPrecision();
+    void aLongGuidedValueIsShownWhole();
     void guidedEntryRestartsAtTheHighestGrade();
 
     void manualNumericEntry();
@@ -214,6 +219,10 @@ void TestOtherScaleEntry::pastedTextGoesThroughTheChangeRule_data() {
     QTest::newRow("grouped number") << "TXT_MAX_NOT"
                                     << "1.250,5"
                                     << "1.250,5";
+    // What deleting a digit of 1.000,00 leaves is still a number.
+    QTest::newRow("grouping separator out of place") << "TXT_MAX_NOT"
+                                                     << "1.00,00"
+                                                     << "1.00,00";
     QTest::newRow("words") << "TXT_MAX_NOT"
                            << "yüz"
                            << "";
@@ -292,6 +301,12 @@ void TestOtherScaleEntry::leavingAndEnteringRules_data() {
     QTest::newRow("en grouping") << "en"
                                  << "12345.5"
                                  << "12,345.50";
+    // Monetary separators no locale of Qt pairs ("." and a narrow no-break space, as az_AZ has).
+    QTest::newRow("monetary point, decimals") << "az"
+                                              << "7.5"
+                                              << "7.50";
+    QTest::newRow("monetary point, grouping") << "az"
+                                              << "12345.5" << QStringLiteral("12\u202f345.50");
 }
 
 void TestOtherScaleEntry::leavingAndEnteringRules() {
@@ -467,6 +482,11 @@ void TestOtherScaleEntry::numericGeneration_data() {
                                    << "60"
                                    << "30"
                                    << "60" << QVector<double>{100, 70} << 2;
+    // The 82nd value, 10 - 81 × 0.1, is 1.9000000000000004: shown 1,90, and it fails under 1,90.
+    QTest::newRow("10/0/0.1 max fail 1.9") << "10"
+                                           << "0"
+                                           << "0,1"
+                                           << "1,9" << EqualIntervalValues(10, 0.1, 100) << 81;
 }
 
 void TestOtherScaleEntry::numericGeneration() {
@@ -497,7 +517,7 @@ void TestOtherScaleEntry::numericGeneration() {
     QCOMPARE(h.grid()->currentRowNumber(), 0);
     QCOMPARE(h.cell(0, RemoveColumn), QStringLiteral("Notu Sil"));
     QCOMPARE(h.cell(values.size() - 1, ValueColumn),
-             RegionalSettings::turkish().locale.toString(values.last(), 'f', 2));
+             RegionalSettings::turkish().numbers().fixed(values.last(), 2));
     QCOMPARE(h.cell(values.size() - 1, StatusColumn), statuses.last());
     QVERIFY(!h.grid()->isColumnShown(LetterColumn));
     QVERIFY(!h.grid()->isColumnShown(StepColumn));
@@ -561,13 +581,13 @@ void TestOtherScaleEntry::guidedLetterEntry() {
     QVERIFY(h.shown("CER_NOT_EKLE"));
     QVERIFY(h.shown("CER_ESIT_ARALIKLI_DAGILIM"));
     QVERIFY(!h.value()->isEnabled());
-    QCOMPARE(h.value()->text(), regional.locale.toString(100.0, 'f', 2));
+    QCOMPARE(h.value()->text(), regional.numbers().fixed(100.0, 2));
     QCOMPARE(h.focus(), h.letter());
     QVERIFY(h.entry->grades().isEmpty());
 
     const QStringList letters{"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K"};
     for (int i = 0; i < letters.size(); ++i) {
-        QCOMPARE(h.value()->text(), regional.locale.toString(100.0 - 10 * i, 'f', 2));
+        QCOMPARE(h.value()->text(), regional.numbers().fixed(100.0 - 10 * i, 2));
         typeText(h.letter(), letters.at(i));
         QTest::keyClick(h.letter(), Qt::Key_Return);
         QCOMPARE(h.focus(), h.letter());
@@ -607,6 +627,27 @@ void TestOtherScaleEntry::guidedEntryKeepsFullPrecision() {
     // The grades carry the two-decimal values shown.
     QCOMPARE(h.values().mid(0, 4), (QVector<double>{100, 99.7, 99.4, 99.1}));
     QCOMPARE(h.values().last(), 97.3);
+}
+
+// A proposed value whose two-decimal text is longer than the box's 50
+// characters is shown whole, and the grade added is that value.
+void TestOtherScaleEntry::aLongGuidedValueIsShownWhole() {
+    EntryHarness h;
+    h.startAdding(texts::LetterSystem, texts::EqualInterval);
+    h.enter(h.maxFail(), "49");
+    h.enter(h.maxGrade(), QString(48, QLatin1Char('9')));
+    h.enter(h.interval(), "1" + QString(47, QLatin1Char('0')));
+    h.entry->GenerateEqualIntervalScale();
+    typeText(h.letter(), "AA");
+    QTest::keyClick(h.letter(), Qt::Key_Return);
+    const QString shown = TwoDecimalText(h.entry->guidedValue(), RegionalSettings::turkish());
+    QVERIFY(shown.size() > 50);
+    QCOMPARE(h.value()->text(), shown);
+    typeText(h.letter(), "BA");
+    QTest::keyClick(h.letter(), Qt::Key_Return);
+    QVERIFY(h.messages.messages.isEmpty());
+    QCOMPARE(h.values().size(), 2);
+    QCOMPARE(h.values().at(1), ReadNumberText(shown, RegionalSettings::turkish()).value());
 }
 
 void TestOtherScaleEntry::guidedEntryRestartsAtTheHighestGrade() {

@@ -64,6 +64,9 @@ void TestOtherScaleLogic::statusRule_data() {
     QTest::newRow("equal fails") << 50.0 << 50.0 << fail;
     QTest::newRow("above") << 50.0 << 49.0 << pass;
     QTest::newRow("negative") << -5.0 << 0.0 << fail;
+    // 10 - 81 × 0.1 is 1.9000000000000004: the same grade as 1.9 at 15 significant digits.
+    QTest::newRow("the same grade at 15 digits fails") << 10 - 81 * 0.1 << 1.9 << fail;
+    QTest::newRow("15th digit above") << 1.90000000000001 << 1.9 << pass;
 }
 
 void TestOtherScaleLogic::statusRule() {

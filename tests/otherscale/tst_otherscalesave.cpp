@@ -30,8 +30,10 @@ struct Store {
         scales.Refresh();
     }
     OtherSaveResult save(WorkingGradeList& list, double maxFail, const QString& mode = QStringLiteral("EKLE"),
-                         const RegionalSettings& settings = RegionalSettings::turkish()) {
-        OtherScaleForm form{mode, QStringLiteral("Ölçek"), 1, QStringLiteral("Sayısal Not"), maxFail};
+                         const RegionalSettings& settings = RegionalSettings::turkish(),
+                         bool maxFailAsStored = false) {
+        OtherScaleForm form{mode,    QStringLiteral("Ölçek"), 1, QStringLiteral("Sayısal Not"),
+                            maxFail, maxFailAsStored};
         return SaveOtherScaleForm(scales, grades, form, list, settings, nullptr);
     }
     QString column(const QString& sql) { return db.scalar(sql).toString(); }
@@ -50,8 +52,10 @@ class TestOtherScaleSave : public QObject {
 private slots:
     void letterFieldOfNumericGrades_data();
     void letterFieldOfNumericGrades();
+    void generatedValuesNeedNoQuestion_data();
     void generatedValuesNeedNoQuestion();
-    void statusesFollowTheMaxFailGrade();
+    void remarkingOnSave_data();
+    void remarkingOnSave();
     void editedGradesLoadInListOrder();
     void sameGradeValue_data();
     void sameGradeValue();
@@ -85,42 +89,87 @@ void TestOtherScaleSave::letterFieldOfNumericGrades() {
         QString("0|1|0|1"));
 }
 
-// 1 - 6 × 0.1 is 0.3999999999999999: the max fail grade 0.4 is that grade.
+void TestOtherScaleSave::generatedValuesNeedNoQuestion_data() {
+    QTest::addColumn<double>("highest");
+    QTest::addColumn<double>("interval");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<double>("maxFail");
+    QTest::addColumn<int>("fails");
+    QTest::addColumn<QString>("maxFailText");
+    // 1 - 6 × 0.1 is 0.3999999999999999: the max fail grade 0.4 is that grade.
+    QTest::newRow("1 by 0.1, max fail 0.4") << 1.0 << 0.1 << 10 << 0.4 << 5 << "0,4";
+    // 10 - 81 × 0.1 is 1.9000000000000004: the max fail grade 1.9 is that grade, and it fails.
+    QTest::newRow("10 by 0.1, max fail 1.9") << 10.0 << 0.1 << 100 << 1.9 << 20 << "1,9";
+}
+
 void TestOtherScaleSave::generatedValuesNeedNoQuestion() {
+    QFETCH(double, highest);
+    QFETCH(double, interval);
+    QFETCH(int, steps);
+    QFETCH(double, maxFail);
+    QFETCH(int, fails);
+    QFETCH(QString, maxFailText);
     Store store;
     QVector<WorkingGrade> rows;
-    for (const double value : EqualIntervalValues(1, 0.1, 10))
-        rows.append({{}, value, GradeStatus(value, 0.4), -1});
+    for (const double value : EqualIntervalValues(highest, interval, steps))
+        rows.append({{}, value, GradeStatus(value, maxFail), -1});
     WorkingGradeList list = listOf(rows);
-    const OtherSaveResult result = store.save(list, 0.4);
+    const OtherSaveResult result = store.save(list, maxFail);
     QVERIFY(result.saved);
     QVERIFY(store.messages.messages.isEmpty());
-    QCOMPARE(store.db.scalar("SELECT Kalir_Not_Sayisi FROM diger_olcek").toInt(), 5);
+    QCOMPARE(store.db.scalar("SELECT Kalir_Not_Sayisi FROM diger_olcek").toInt(), fails);
     QCOMPARE(store.column("SELECT harf_notu FROM diger_notlar WHERE adim_no=0 AND durum='Kalır'"),
-             QString("0,4"));
+             maxFailText);
 
     // a max fail grade that really is no grade still asks
     WorkingGradeList again = listOf(rows);
     store.messages.answers = {ResultHayir};
-    QVERIFY(!store.save(again, 0.45).saved);
+    QVERIFY(!store.save(again, maxFail + 0.05).saved);
     QCOMPARE(store.messages.texts(), QStringList{otherscale::MaxFailNotInScale()});
     QCOMPARE(store.db.scalar("SELECT count(*) FROM diger_olcek").toInt(), 1);
 }
 
-// An edited scale's rows come with their stored statuses; what is saved
-// follows the max fail grade, so the pass block always lies above the fail block.
-void TestOtherScaleSave::statusesFollowTheMaxFailGrade() {
+// The rows are re-marked under the max fail grade when the user set it, or
+// when their statuses do not form a pass block above a fail block; an edited
+// scale's statuses in blocks under its stored max fail grade stay as they are.
+void TestOtherScaleSave::remarkingOnSave_data() {
+    QTest::addColumn<QString>("statuses"); // of 90, 60, 50, 20: G pass, K fail
+    QTest::addColumn<double>("maxFail");
+    QTest::addColumn<bool>("asStored");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("summary"); // Max_GN|Min_GN|Max_KN|Min_KN|counts
+    QTest::newRow("out of order, set by the user")
+        << "GKGK" << 50.0 << false << "Geçer0|Geçer1|Kalır0|Kalır1" << false << "90.0|60.0|50.0|20.0|22";
+    QTest::newRow("out of order, as stored")
+        << "GKGK" << 50.0 << true << "Geçer0|Geçer1|Kalır0|Kalır1" << false << "90.0|60.0|50.0|20.0|22";
+    QTest::newRow("in blocks, set by the user")
+        << "GGKK" << 60.0 << false << "Geçer0|Kalır0|Kalır1|Kalır2" << false << "90.0|90.0|60.0|20.0|13";
+    QTest::newRow("in blocks, as stored")
+        << "GGKK" << 60.0 << true << "Geçer0|Geçer1|Kalır0|Kalır1" << true << "90.0|60.0|50.0|20.0|22";
+}
+
+void TestOtherScaleSave::remarkingOnSave() {
+    QFETCH(QString, statuses);
+    QFETCH(double, maxFail);
+    QFETCH(bool, asStored);
+    QFETCH(QString, stored);
+    QFETCH(bool, asked);
+    QFETCH(QString, summary);
     Store store;
-    WorkingGradeList list =
-        listOf({{{}, 90, pass, -1}, {{}, 60, fail, -1}, {{}, 50, pass, -1}, {{}, 20, fail, -1}});
-    QVERIFY(store.save(list, 50).saved);
+    QVector<WorkingGrade> rows;
+    const QVector<double> values{90, 60, 50, 20};
+    for (int i = 0; i < values.size(); ++i)
+        rows.append({{}, values.at(i), statuses.at(i) == QLatin1Char('G') ? pass : fail, -1});
+    WorkingGradeList list = listOf(rows);
+    QVERIFY(store.save(list, maxFail, QStringLiteral("EKLE"), RegionalSettings::turkish(), asStored).saved);
     QCOMPARE(store.column(
                  "SELECT group_concat(durum || adim_no, '|') FROM (SELECT * FROM diger_notlar ORDER BY id)"),
-             QString("Geçer0|Geçer1|Kalır0|Kalır1"));
+             stored);
     QCOMPARE(store.column("SELECT Max_GN || '|' || Min_GN || '|' || Max_KN || '|' || Min_KN || '|' || "
                           "Gecer_Not_Sayisi || Kalir_Not_Sayisi FROM diger_olcek"),
-             QString("90.0|60.0|50.0|20.0|22"));
-    QVERIFY(store.messages.messages.isEmpty());
+             summary);
+    QCOMPARE(store.messages.texts(), asked ? QStringList{otherscale::MaxFailNotInScale()} : QStringList());
 }
 
 void TestOtherScaleSave::editedGradesLoadInListOrder() {
@@ -148,6 +197,7 @@ void TestOtherScaleSave::sameGradeValue_data() {
     QTest::addColumn<bool>("same");
     QTest::newRow("equal") << 40.0 << 40.0 << true;
     QTest::newRow("binary remainder") << 1 - 6 * 0.1 << 0.4 << true;
+    QTest::newRow("binary remainder above") << 10 - 81 * 0.1 << 1.9 << true;
     QTest::newRow("another grade") << 40.0 << 45.0 << false;
     QTest::newRow("close, but typed differently") << 0.4 << 0.41 << false;
     QTest::newRow("15th digit differs") << 1.00000000000001 << 1.0 << false;

@@ -44,7 +44,7 @@ INSERT INTO diger_notlar (olcek_id, harf_notu, sayisal_not, durum, adim_no) VALU
 
 QWidget* openWindow(const QString& which, const QString& path, Navigator& navigator) {
     if (which == QStringLiteral("FRMDORNELAOLCEK"))
-        return new HomeScaleEditor(path, RegionalSettings::turkish().locale, navigator);
+        return new HomeScaleEditor(path, RegionalSettings::turkish().numbers(), navigator);
     if (which == QStringLiteral("FRMBIREBIR"))
         return new OneToOneWindow(path, RegionalSettings::turkish(), navigator);
     return new BatchWindow(path, RegionalSettings::turkish(), navigator);
