@@ -155,7 +155,7 @@ std::unique_ptr<QWidget> makeWindow(const QString& name, const QString& database
     if (name == QLatin1String("FRMCOGUL"))
         return std::make_unique<BatchWindow>(database, regional, navigator);
     if (name == QLatin1String("FRMDORNELAOLCEK"))
-        return std::make_unique<HomeScaleEditor>(database, regional.locale, navigator);
+        return std::make_unique<HomeScaleEditor>(database, regional.numbers(), navigator);
     if (name == QLatin1String("FRMDIGEROLCEK"))
         return std::make_unique<OtherScaleEditor>(database, regional, navigator);
     if (name == QLatin1String("FRMHELP"))
@@ -215,7 +215,7 @@ void KeyboardTest::aWholeSessionWithoutAMouse() {
         return new BatchWindow(database, c.regional, c.navigator);
     });
     shell.registerWindow(WorkingWindow::HomeScales, [&](const WindowContext& c) {
-        return new HomeScaleEditor(database, c.regional.locale, c.navigator);
+        return new HomeScaleEditor(database, c.regional.numbers(), c.navigator);
     });
     shell.registerWindow(WorkingWindow::OtherScales, [&](const WindowContext& c) {
         return new OtherScaleEditor(database, c.regional, c.navigator);
