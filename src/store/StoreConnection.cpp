@@ -1,6 +1,7 @@
 #include "StoreConnection.h"
 
 #include "StoreError.h"
+#include "TurkishCollation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -118,6 +119,8 @@ StoreConnection::StoreConnection(QString path, QString name)
         QSqlQuery probe(db_);
         if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
             failure = openFailureText(probe.lastError());
+        else if (!RegisterTurkishCollation(db_))
+            failure = QStringLiteral("Türkçe sıralama kuralı veritabanı bağlantısına eklenemedi.");
     }
     if (!failure.isEmpty()) {
         db_.close();
