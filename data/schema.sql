@@ -4,8 +4,9 @@
 -- Ids are assigned by the store and always grow (AUTOINCREMENT: an id is never
 -- reused, not even after the row with the highest id was deleted).
 -- Decimal fields are REAL, whole numbers INTEGER. Letter grades compare without
--- regard to ASCII letter case, as the old engine compared them; scale names
--- sort the same way.
+-- regard to ASCII letter case, as the old engine compared them. The conversion
+-- windows order scale names with the program's Turkish collation, which their
+-- queries name; the file itself names none, so any SQLite tool reads it.
 
 CREATE TABLE dornela_olcek (
     id INTEGER PRIMARY KEY AUTOINCREMENT,

@@ -5,6 +5,10 @@
 // 1,000 stored scales of each kind, and the course list of the batch window:
 // adding the 200th course, and converting 200 courses again when a scale is
 // picked.
+// Anchors in the same run (scripts/bench prints the ratios): a conversion is
+// held against one indexed lookup of a grade by scale and letter with a
+// statement prepared once (BM_Anchor_PreparedLookup), re-converting 200
+// courses against 200 single conversions (BM_Anchor_200SingleConversions).
 #include "RecordingMessages.h"
 #include "RecordingNavigator.h"
 #include "TestDatabase.h"
@@ -24,6 +28,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -136,6 +142,41 @@ void BM_ConvertGradeOnNumericScaleOf10001(benchmark::State& state) {
 }
 BENCHMARK(BM_ConvertGradeOnNumericScaleOf10001)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// The anchor of a conversion: one lookup of a grade by scale and letter on the
+// same file (index diger_notlar_olcek_harf), prepared once, its row read.
+void BM_Anchor_PreparedLookup(benchmark::State& state) {
+    const QString name = QStringLiteral("bench_lookup");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(database->path());
+        if (!db.open()) {
+            state.SkipWithError("cannot open the file");
+            return;
+        }
+        QSqlQuery lookup(db);
+        lookup.setForwardOnly(true);
+        lookup.prepare(QStringLiteral("SELECT * FROM diger_notlar WHERE olcek_id=? AND harf_notu=?"));
+        const QString letter = QStringLiteral("73,45");
+        QVariantList row;
+        for (auto _ : state) {
+            lookup.bindValue(0, 2);
+            lookup.bindValue(1, letter);
+            lookup.exec();
+            if (!lookup.next()) {
+                state.SkipWithError("the grade was not found");
+                break;
+            }
+            row.clear();
+            for (int i = 0; i < 6; ++i)
+                row.append(lookup.value(i));
+            benchmark::DoNotOptimize(row.size());
+        }
+        lookup.finish();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+BENCHMARK(BM_Anchor_PreparedLookup)->Unit(benchmark::kMicrosecond);
+
 // Opening FRMBIREBIR: load, show and the first activation that fills both
 // pickers, until the window is ready for a pick.
 void BM_OpenOneToOneWithThousandScalesEach(benchmark::State& state) {
@@ -189,6 +230,11 @@ template <typename WindowType> void BM_ConvertInWindow(benchmark::State& state) 
 BENCHMARK_TEMPLATE(BM_ConvertInWindow, OneToOneWindow)->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_ConvertInWindow, BatchWindow)->Unit(benchmark::kMicrosecond);
 
+// The grade of the i-th course: 73,45, 73,44, ...
+QString courseGrade(int i) {
+    return QLocale(QLocale::Turkish).toString((7345 - i) / 100.0, 'f', 2);
+}
+
 // The batch window on the 10,001-grade scale and the home ladder, with
 // `courses` courses of distinct grades in its list (73,45, 73,44, ...).
 struct CourseWindow {
@@ -210,7 +256,7 @@ struct CourseWindow {
         emit picker->activated(index);
     }
     void addCourse(int i) {
-        grade->setText(QLocale(QLocale::Turkish).toString((7345 - i) / 100.0, 'f', 2));
+        grade->setText(courseGrade(i));
         credit->setText(QString::number(1 + i % 6));
         emit add->LClick();
     }
@@ -247,6 +293,25 @@ void BM_Reconvert200CoursesOnAScalePick(benchmark::State& state) {
         w.pick("CMB_DORNELA_OLCEK", 1);
 }
 BENCHMARK(BM_Reconvert200CoursesOnAScalePick)->Unit(benchmark::kMillisecond);
+
+// The anchor: the same 200 grades converted one by one, as single conversions.
+void BM_Anchor_200SingleConversions(benchmark::State& state) {
+    Window w(database->path(), 2);
+    const RegionalSettings settings = RegionalSettings::turkish();
+    QStringList grades;
+    for (int i = 0; i < 200; ++i)
+        grades << courseGrade(i);
+    for (auto _ : state) {
+        for (const QString& grade : grades) {
+            if (ConvertGradeQuietly(grade, ConversionVariant::Batch, w.views, settings).failure !=
+                ConversionFailure::None) {
+                state.SkipWithError("a conversion failed");
+                break;
+            }
+        }
+    }
+}
+BENCHMARK(BM_Anchor_200SingleConversions)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

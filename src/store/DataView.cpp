@@ -7,6 +7,8 @@
 #include <QSqlField>
 #include <QSqlQuery>
 
+#include <algorithm>
+
 namespace zendaro {
 
 namespace {
@@ -20,6 +22,24 @@ QString noCurrentRowText() {
 void bindAll(QSqlQuery& query, const QVariantList& values, int first = 0) {
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(first + i, values.at(i));
+}
+
+// Binds a value unless the same value of the same kind is bound there
+// already: a kept statement keeps its values from one use to the next, and
+// binding costs about as much as storing a row (rows saved one after another
+// share their scale and mostly their status).
+void bindChanged(QSqlQuery& query, int position, const QVariant& value) {
+    const QVariant bound = query.boundValue(position);
+    if (bound.metaType() != value.metaType() || bound.isNull() != value.isNull() || bound != value)
+        query.bindValue(position, value);
+}
+
+// A view only reads: its query is a SELECT; writes go through Update and Delete.
+void requireSelect(const QString& query) {
+    static const QRegularExpression select(QStringLiteral("^\\s*(SELECT|WITH)\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (!select.match(query).hasMatch())
+        throw StoreError(QStringLiteral("Görünümün sorgusu bir SELECT sorgusu değil: %1").arg(query));
 }
 
 QString quoted(const QString& identifier) {
@@ -61,16 +81,9 @@ void DataView::Refresh() {
     QVector<QSqlRecord> rows;
     QSqlRecord layout;
     if (!recordSource_.trimmed().isEmpty()) {
-        // A view only reads: its query is a SELECT; writes go through Update and Delete.
-        static const QRegularExpression select(QStringLiteral("^\\s*(SELECT|WITH)\\b"),
-                                               QRegularExpression::CaseInsensitiveOption);
-        if (!select.match(recordSource_).hasMatch())
-            throw StoreError(
-                QStringLiteral("Görünümün sorgusu bir SELECT sorgusu değil: %1").arg(recordSource_));
-        QSqlQuery query(connection()->database());
-        query.setForwardOnly(true);
-        if (!query.prepare(recordSource_))
-            throw StoreError(StoreErrorText(query.lastError()));
+        requireSelect(recordSource_);
+        QSqlQuery& query = connection()->prepared(recordSource_);
+        const StatementUse use(query);
         bindAll(query, sourceValues_);
         if (!query.exec())
             throw StoreError(StoreErrorText(query.lastError()));
@@ -85,19 +98,72 @@ void DataView::Refresh() {
         if (query.lastError().isValid())
             throw StoreError(StoreErrorText(query.lastError()));
     }
+    loaded(layout, std::move(rows));
+}
+
+void DataView::loaded(const QSqlRecord& layout, QVector<QSqlRecord> rows) {
+    QStringList names;
+    names.reserve(layout.count());
+    for (int i = 0; i < layout.count(); ++i)
+        names << layout.fieldName(i);
+    if (recordSource_ != loadedSource_ || names != fieldNames_) {
+        // Another table or other fields: the statement texts built for the
+        // former ones no longer hold.
+        writeTable_.clear();
+        insertSql_.clear();
+        updateSql_.clear();
+        findSql_.clear();
+        fieldNames_ = std::move(names);
+    }
     loadedSource_ = recordSource_;
     loadedValues_ = sourceValues_;
     layout_ = layout;
-    fieldIndex_.clear();
-    for (int i = 0; i < layout_.count(); ++i)
-        fieldIndex_.insert(layout_.fieldName(i).toLower(), i);
     rows_ = std::move(rows);
+    AcceptHeldRows();
+}
+
+void DataView::AcceptHeldRows() {
+    dropPending();
     invalidateIdIndex();
     current_ = rows_.isEmpty() ? -1 : 0;
     afterLast_ = false;
     deletedAt_ = -1;
     emit rowsReset();
     emit currentRowChanged(current_);
+}
+
+void DataView::RefreshAndDeleteAll() {
+    dropPending();
+    if (recordSource_.trimmed().isEmpty()) {
+        Refresh();
+        return;
+    }
+    requireSelect(recordSource_);
+    QSqlRecord layout;
+    {
+        // The fields of the query's result, its rows left unread.
+        QSqlQuery& query = connection()->prepared(recordSource_);
+        const StatementUse use(query);
+        bindAll(query, sourceValues_);
+        if (!query.exec())
+            throw StoreError(StoreErrorText(query.lastError()));
+        layout = query.record();
+    }
+    loaded(layout, {});
+    const int idColumn = requireField(kIdField);
+    QSqlQuery& erase =
+        connection()->prepared(QStringLiteral("DELETE FROM %1 WHERE id IN (SELECT %2 FROM (%3))")
+                                   .arg(writeTable(), quoted(fieldNames_.at(idColumn)), loadedSource_));
+    bool ok = false;
+    QSqlError error;
+    {
+        const StatementUse use(erase);
+        bindAll(erase, loadedValues_);
+        ok = erase.exec();
+        error = erase.lastError();
+    }
+    if (!ok)
+        throw StoreError(StoreErrorText(error));
 }
 
 bool DataView::AtBOF() const {
@@ -159,14 +225,15 @@ void DataView::SetCurrentRow(int row) {
 }
 
 QStringList DataView::FieldNames() const {
-    QStringList names;
-    for (int i = 0; i < layout_.count(); ++i)
-        names << layout_.fieldName(i);
-    return names;
+    return fieldNames_;
 }
 
 int DataView::fieldIndex(const QString& name) const {
-    return fieldIndex_.value(name.toLower(), -1);
+    for (int i = 0; i < fieldNames_.size(); ++i) {
+        if (fieldNames_.at(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
 }
 
 int DataView::requireField(const QString& name) const {
@@ -182,12 +249,13 @@ bool DataView::FindFirst(const QString& criterion, const QVariantList& values) {
     const int idColumn = requireField(kIdField);
     // The store evaluates the criterion on the view's own query, so the same
     // comparison rules (column types, collations) apply as in the query.
-    QSqlQuery query(connection()->database());
-    query.setForwardOnly(true);
-    const QString sql = QStringLiteral("SELECT %1 FROM (%2) WHERE %3")
-                            .arg(quoted(layout_.fieldName(idColumn)), loadedSource_, criterion);
-    if (!query.prepare(sql))
-        throw StoreError(StoreErrorText(query.lastError()));
+    if (findSql_.isEmpty() || criterion != findCriterion_) {
+        findSql_ = QStringLiteral("SELECT %1 FROM (%2) WHERE %3")
+                       .arg(quoted(layout_.fieldName(idColumn)), loadedSource_, criterion);
+        findCriterion_ = criterion;
+    }
+    QSqlQuery& query = connection()->prepared(findSql_);
+    const StatementUse use(query);
     bindAll(query, loadedValues_);
     bindAll(query, values, static_cast<int>(loadedValues_.size()));
     if (!query.exec())
@@ -237,7 +305,7 @@ void DataView::AddNew() {
         throw StoreError(QStringLiteral("Görünümün alanları yok; önce sorgu çalıştırılmalı."));
     pendingRow_ = layout_;
     pendingRow_.clearValues();
-    pendingSet_ = QVector<bool>(layout_.count(), false);
+    pendingSet_.fill(false, layout_.count());
     pending_ = Pending::New;
 }
 
@@ -245,7 +313,7 @@ void DataView::Edit() {
     if (current_ < 0)
         throw StoreError(noCurrentRowText());
     pendingRow_ = rows_.at(current_);
-    pendingSet_ = QVector<bool>(layout_.count(), false);
+    pendingSet_.fill(false, layout_.count());
     pending_ = Pending::Changed;
 }
 
@@ -259,46 +327,60 @@ void DataView::dropPending() {
     pendingSet_.clear();
 }
 
-QString DataView::writeTable() const {
-    static const QRegularExpression from(QStringLiteral("\\bFROM\\s+([A-Za-z_][A-Za-z0-9_]*)"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    const auto match = from.match(loadedSource_);
-    if (!match.hasMatch())
-        throw StoreError(QStringLiteral("Bu görünümün sorgusu yazılacak tabloyu belirtmiyor."));
-    return match.captured(1);
+const QString& DataView::writeTable() const {
+    if (writeTable_.isEmpty()) {
+        static const QRegularExpression from(QStringLiteral("\\bFROM\\s+([A-Za-z_][A-Za-z0-9_]*)"),
+                                             QRegularExpression::CaseInsensitiveOption);
+        const auto match = from.match(loadedSource_);
+        if (!match.hasMatch())
+            throw StoreError(QStringLiteral("Bu görünümün sorgusu yazılacak tabloyu belirtmiyor."));
+        writeTable_ = quoted(match.captured(1));
+    }
+    return writeTable_;
+}
+
+void DataView::bindPending(QSqlQuery& query) const {
+    int position = 0;
+    for (int i = 0; i < pendingSet_.size(); ++i) {
+        if (pendingSet_.at(i))
+            bindChanged(query, position++, pendingRow_.value(i));
+    }
 }
 
 qint64 DataView::Update() {
     if (pending_ == Pending::None)
         throw StoreError(QStringLiteral("Kaydedilecek değişiklik yok (önce AddNew ya da Edit)."));
-    const QString table = quoted(writeTable());
-    QStringList columns;
-    QVariantList values;
-    for (int i = 0; i < pendingSet_.size(); ++i) {
-        if (pendingSet_.at(i)) {
-            columns << quoted(layout_.fieldName(i));
-            values << pendingRow_.value(i);
-        }
-    }
+    const int written = static_cast<int>(std::count(pendingSet_.cbegin(), pendingSet_.cend(), true));
     auto store = connection();
     qint64 id = 0;
     if (pending_ == Pending::New) {
-        QString sql;
-        if (columns.isEmpty()) {
-            sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table);
-        } else {
-            QStringList marks;
-            for (int i = 0; i < columns.size(); ++i)
-                marks << QStringLiteral("?");
-            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(table, columns.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+        // One statement for every row written with the same fields.
+        if (insertSql_.isEmpty() || insertFields_ != pendingSet_) {
+            QStringList columns;
+            for (int i = 0; i < pendingSet_.size(); ++i) {
+                if (pendingSet_.at(i))
+                    columns << quoted(fieldNames_.at(i));
+            }
+            insertSql_ = columns.isEmpty()
+                             ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(writeTable())
+                             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                   .arg(writeTable(), columns.join(QLatin1Char(',')),
+                                        QStringList(written, QStringLiteral("?")).join(QLatin1Char(',')));
+            insertFields_ = pendingSet_;
         }
-        QSqlQuery& query = store->prepared(sql);
-        bindAll(query, values);
-        const bool ok = query.exec();
-        const QVariant newId = ok ? query.lastInsertId() : QVariant();
-        const QSqlError error = query.lastError();
-        query.finish();
+        QSqlQuery& query = store->prepared(insertSql_);
+        bool ok = false;
+        QVariant newId;
+        QSqlError error;
+        {
+            const StatementUse use(query);
+            bindPending(query);
+            ok = query.exec();
+            if (ok)
+                newId = query.lastInsertId();
+            else
+                error = query.lastError();
+        }
         if (!ok)
             throw StoreError(StoreErrorText(error));
         id = newId.toLongLong();
@@ -314,18 +396,31 @@ qint64 DataView::Update() {
 
     const int idColumn = requireField(kIdField);
     id = rows_.at(current_).value(idColumn).toLongLong();
-    if (!columns.isEmpty()) {
-        QStringList assignments;
-        for (const QString& column : columns)
-            assignments << column + QStringLiteral("=?");
-        QSqlQuery& query = store->prepared(
-            QStringLiteral("UPDATE %1 SET %2 WHERE id=?").arg(table, assignments.join(QLatin1Char(','))));
-        bindAll(query, values);
-        query.bindValue(static_cast<int>(values.size()), id);
-        const bool ok = query.exec();
-        const int affected = ok ? query.numRowsAffected() : 0;
-        const QSqlError error = query.lastError();
-        query.finish();
+    if (written > 0) {
+        if (updateSql_.isEmpty() || updateFields_ != pendingSet_) {
+            QStringList assignments;
+            for (int i = 0; i < pendingSet_.size(); ++i) {
+                if (pendingSet_.at(i))
+                    assignments << quoted(fieldNames_.at(i)) + QStringLiteral("=?");
+            }
+            updateSql_ = QStringLiteral("UPDATE %1 SET %2 WHERE id=?")
+                             .arg(writeTable(), assignments.join(QLatin1Char(',')));
+            updateFields_ = pendingSet_;
+        }
+        QSqlQuery& query = store->prepared(updateSql_);
+        bool ok = false;
+        int affected = 0;
+        QSqlError error;
+        {
+            const StatementUse use(query);
+            bindPending(query);
+            query.bindValue(written, id);
+            ok = query.exec();
+            if (ok)
+                affected = query.numRowsAffected();
+            else
+                error = query.lastError();
+        }
         if (!ok)
             throw StoreError(StoreErrorText(error));
         if (affected != 1)
@@ -344,12 +439,15 @@ void DataView::Delete() {
     dropPending();
     const int idColumn = requireField(kIdField);
     const qint64 id = rows_.at(current_).value(idColumn).toLongLong();
-    QSqlQuery& query =
-        connection()->prepared(QStringLiteral("DELETE FROM %1 WHERE id=?").arg(quoted(writeTable())));
-    query.bindValue(0, id);
-    const bool ok = query.exec();
-    const QSqlError error = query.lastError();
-    query.finish();
+    QSqlQuery& query = connection()->prepared(QStringLiteral("DELETE FROM %1 WHERE id=?").arg(writeTable()));
+    bool ok = false;
+    QSqlError error;
+    {
+        const StatementUse use(query);
+        query.bindValue(0, id);
+        ok = query.exec();
+        error = query.lastError();
+    }
     if (!ok)
         throw StoreError(StoreErrorText(error));
     const int removed = current_;
@@ -358,6 +456,41 @@ void DataView::Delete() {
     current_ = -1;
     afterLast_ = false;
     deletedAt_ = rows_.isEmpty() ? -1 : removed;
+    emit rowsReset();
+    emit currentRowChanged(-1);
+}
+
+void DataView::DeleteAll() {
+    dropPending();
+    if (rows_.isEmpty())
+        return;
+    const int idColumn = requireField(kIdField);
+    // The held rows by their ids, many to a statement.
+    constexpr int kIdsPerStatement = 500;
+    auto store = connection();
+    const int count = static_cast<int>(rows_.size());
+    for (int first = 0; first < count; first += kIdsPerStatement) {
+        const int ids = std::min(kIdsPerStatement, count - first);
+        QSqlQuery& query = store->prepared(
+            QStringLiteral("DELETE FROM %1 WHERE id IN (%2)")
+                .arg(writeTable(), QStringList(ids, QStringLiteral("?")).join(QLatin1Char(','))));
+        bool ok = false;
+        QSqlError error;
+        {
+            const StatementUse use(query);
+            for (int i = 0; i < ids; ++i)
+                query.bindValue(i, rows_.at(first + i).value(idColumn));
+            ok = query.exec();
+            error = query.lastError();
+        }
+        if (!ok)
+            throw StoreError(StoreErrorText(error));
+    }
+    rows_.clear();
+    invalidateIdIndex();
+    current_ = -1;
+    afterLast_ = false;
+    deletedAt_ = -1;
     emit rowsReset();
     emit currentRowChanged(-1);
 }

@@ -10,6 +10,8 @@
 #include <QVector>
 #include <memory>
 
+class QSqlQuery;
+
 namespace zendaro {
 
 class StoreConnection;
@@ -80,6 +82,18 @@ public:
     // move. After an Edit the changed row stays current.
     qint64 Update();
     void Delete(); // removes the current row at once; no current row until the next move
+    // Removes every row the view holds from the file at once and leaves the
+    // view empty (BOF and EOF true).
+    void DeleteAll();
+    // Refresh followed by DeleteAll, without reading the rows: removes every
+    // row the query returns and leaves the view empty, its fields known.
+    void RefreshAndDeleteAll();
+    // Takes the rows the view holds as its query's result, the first row
+    // current, as Refresh would give them, without reading them again. Only
+    // for a procedure that, in one transaction, emptied the view and then
+    // added through it exactly the rows its query returns, in its order, with
+    // values of the kinds the store gives back.
+    void AcceptHeldRows();
     void CancelUpdate();
     bool IsPending() const { return pending_ != Pending::None; }
 
@@ -103,18 +117,21 @@ private:
     std::shared_ptr<StoreConnection> connection() const; // opened on first use
     int fieldIndex(const QString& name) const;           // -1 when unknown
     int requireField(const QString& name) const;         // throws for an unknown name
-    QString writeTable() const;                          // the table named after FROM
+    const QString& writeTable() const;                   // the table named after FROM, quoted
     void setPosition(int current, bool afterLast);
     void dropPending();
     void invalidateIdIndex() { idIndexValid_ = false; }
+    void bindPending(QSqlQuery& query) const; // the written fields of the pending row, in field order
+    void loaded(const QSqlRecord& layout,
+                QVector<QSqlRecord> rows); // the result of the query; first row current
 
     QString databaseName_;
     QString recordSource_;
     QVariantList sourceValues_;
     QString loadedSource_; // the query (and values) that produced rows_
     QVariantList loadedValues_;
-    QSqlRecord layout_; // the field names of the last Refresh
-    QHash<QString, int> fieldIndex_;
+    QSqlRecord layout_;      // the field names of the last Refresh
+    QStringList fieldNames_; // the same names, for lookups
     QVector<QSqlRecord> rows_;
     int current_ = -1;       // index into rows_, or -1
     bool afterLast_ = false; // with current_ == -1: the position is after the last row
@@ -124,6 +141,15 @@ private:
     QVector<bool> pendingSet_; // which fields of the pending row were written
     mutable QHash<qint64, int> idIndex_;
     mutable bool idIndexValid_ = false;
+    // Statement texts, built once for the query and fields they were made for
+    // (the connection keeps the statements themselves prepared).
+    mutable QString writeTable_;
+    QVector<bool> insertFields_;
+    QString insertSql_;
+    QVector<bool> updateFields_;
+    QString updateSql_;
+    QString findCriterion_;
+    QString findSql_;
     mutable std::shared_ptr<StoreConnection> connection_;
 };
 

@@ -28,8 +28,8 @@ QString Q1() { return "SELECT * FROM dornela_olcek order by id ASC"; }
 QString Q2(qint64 scaleId) { return "SELECT * FROM dornela_notlar where olcek_id=" + id(scaleId) + " order by id ASC"; }
 QString Q3() { return "SELECT * FROM diger_olcek order by id ASC"; }
 QString Q4(qint64 scaleId) { return "SELECT * FROM diger_notlar where olcek_id=" + id(scaleId) + " order by id ASC"; }
-QString Q5() { return "SELECT * FROM diger_olcek order by olcek_adi ASC"; }
-QString Q6() { return "SELECT * FROM dornela_olcek order by olcek_adi ASC"; }
+QString Q5() { return "SELECT * FROM diger_olcek order by olcek_adi COLLATE turkce ASC"; }
+QString Q6() { return "SELECT * FROM dornela_olcek order by olcek_adi COLLATE turkce ASC"; }
 SqlText Q7(qint64 scaleId, const SqlText& c) { return {"SELECT * FROM dornela_notlar where olcek_id=" + id(scaleId) + " and " + c.text, c.values}; }
 SqlText Q8(qint64 scaleId, const SqlText& c) { return {"SELECT * FROM diger_notlar where olcek_id=" + id(scaleId) + " and " + c.text, c.values}; }
 

@@ -25,9 +25,9 @@ QString Q2(qint64 scaleId);
 QString Q3();
 // An other scale's grades, from the highest value to the lowest.
 QString Q4(qint64 scaleId);
-// Other scales by name (conversion screens).
+// Other scales by name in Turkish alphabetical order (conversion screens).
 QString Q5();
-// Home scales by name (conversion screens).
+// Home scales by name in Turkish alphabetical order (conversion screens).
 QString Q6();
 // Does the home scale have a grade of this value (criterion C3).
 SqlText Q7(qint64 scaleId, const SqlText& criterion);

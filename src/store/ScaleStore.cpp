@@ -97,12 +97,7 @@ qint64 storeScaleRow(DataView& scales, bool changeCurrent, const std::function<v
 
 void DeleteAllRows(DataView& view) {
     StoreTransaction transaction(view);
-    // From the last row backwards: the same rows go, without shifting the rest each time.
-    view.MoveLast();
-    while (!view.AtBOF() && !view.AtEOF() && view.CurrentRow() >= 0) {
-        view.Delete();
-        view.MoveLast();
-    }
+    view.DeleteAll();
     transaction.commit();
 }
 
@@ -163,22 +158,24 @@ int SaveOtherScale(DataView& scales, DataView& grades, bool changeCurrent, const
             scales.SetField(QStringLiteral("Gecer_Not_Sayisi"), scale.gecerNotSayisi);
             scales.SetField(QStringLiteral("Kalir_Not_Sayisi"), scale.kalirNotSayisi);
         });
+        // The scale's old grades go, then every grade is added in list
+        // order: the view then holds exactly what its query returns.
         grades.SetRecordSource(queries::Q4(id));
-        grades.Refresh();
-        DeleteAllRows(grades);
+        grades.RefreshAndDeleteAll();
         for (const OtherGradeValues& grade : list) {
             grades.AddNew();
+            // Values of the kinds the store gives back (whole numbers as 64-bit).
             grades.SetField(QStringLiteral("olcek_id"), id);
             grades.SetField(QStringLiteral("harf_notu"), grade.harfNotu);
             grades.SetField(QStringLiteral("sayisal_not"), grade.sayisalNot);
             grades.SetField(QStringLiteral("durum"), grade.durum);
-            grades.SetField(QStringLiteral("adim_no"), grade.adimNo);
+            grades.SetField(QStringLiteral("adim_no"), qint64{grade.adimNo});
             grades.Update();
         }
         return id;
     };
     const auto afterwards = [&](qint64 id) {
-        grades.Refresh();
+        grades.AcceptHeldRows(); // the grades just stored, not read again
         scales.Refresh();
         scales.FindFirst(queries::C1(id));
     };

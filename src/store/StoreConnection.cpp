@@ -1,6 +1,7 @@
 #include "StoreConnection.h"
 
 #include "StoreError.h"
+#include "TurkishCollation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -118,6 +119,8 @@ StoreConnection::StoreConnection(QString path, QString name)
         QSqlQuery probe(db_);
         if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
             failure = openFailureText(probe.lastError());
+        else if (!RegisterTurkishCollation(db_))
+            failure = QStringLiteral("Türkçe sıralama kuralı veritabanı bağlantısına eklenemedi.");
     }
     if (!failure.isEmpty()) {
         db_.close();
@@ -143,11 +146,17 @@ StoreConnection::~StoreConnection() {
 }
 
 QSqlQuery& StoreConnection::prepared(const QString& sql) {
+    // Query texts carry scale ids and searched numbers, so the kinds of text
+    // are few but not bounded: past this many the kept statements start over.
+    constexpr int kKeptStatements = 200;
     auto it = statements_.find(sql);
     if (it == statements_.end()) {
         QSqlQuery query(db_);
+        query.setForwardOnly(true);
         if (!query.prepare(sql))
             throw StoreError(StoreErrorText(query.lastError()));
+        if (statements_.size() >= kKeptStatements)
+            statements_.clear();
         it = statements_.insert(sql, query);
     }
     return *it;

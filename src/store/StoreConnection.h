@@ -27,7 +27,10 @@ public:
     const QString& path() const { return path_; }
     QSqlDatabase database() const { return db_; }
 
-    // A prepared statement for `sql`, kept for reuse (write statements).
+    // The statement for `sql`, prepared once per connection and kept: each
+    // use binds its values again. Reads run forward only. The caller runs the
+    // statement to its end and finishes it (StatementUse) before the next
+    // call; throws StoreError when the text cannot be prepared.
     QSqlQuery& prepared(const QString& sql);
 
     // Transactions, nestable: the outermost level is BEGIN IMMEDIATE/COMMIT/
@@ -44,8 +47,21 @@ private:
     QString path_;
     QString name_;
     QSqlDatabase db_;
-    QHash<QString, QSqlQuery> statements_;
+    QHash<QString, QSqlQuery> statements_; // by text; forgotten all at once beyond a bound
     int depth_ = 0;
+};
+
+// One use of a kept statement: finishes it (its result let go, the statement
+// reset for the next use) however the use ends.
+class StatementUse {
+public:
+    explicit StatementUse(QSqlQuery& query) : query_(query) {}
+    ~StatementUse() { query_.finish(); }
+    StatementUse(const StatementUse&) = delete;
+    StatementUse& operator=(const StatementUse&) = delete;
+
+private:
+    QSqlQuery& query_;
 };
 
 // The store's own text of a failed statement or connection.

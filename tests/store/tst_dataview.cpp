@@ -60,6 +60,8 @@ private slots:
     void pendingRowAndFieldNames();
     void misuseIsReportedNotCrashing();
     void signalsForGrids();
+    void scaleNamesInTurkishOrder_data();
+    void scaleNamesInTurkishOrder();
     void findFirstAgreesWithQuery_data();
     void findFirstAgreesWithQuery();
     void findFirstTakesFirstRowInViewOrder();
@@ -273,6 +275,52 @@ void TestDataView::signalsForGrids() {
     view.Update();
     QCOMPARE(reset.count(), 3);
     QCOMPARE(view.Rows().size(), 3);
+}
+
+// The conversion windows list scales by name (Q5, Q6) in Turkish alphabetical
+// order, letter case ignored the Turkish way: "I" is the capital of "ı", "İ" of "i".
+void TestDataView::scaleNamesInTurkishOrder_data() {
+    QTest::addColumn<QStringList>("stored"); // in the order they are added
+    QTest::addColumn<QStringList>("listed");
+    const auto row = [](const char* name, const char* stored, const char* listed) {
+        QTest::newRow(name) << QString::fromUtf8(stored).split('|') << QString::fromUtf8(listed).split('|');
+    };
+    row("Ç between C and D", "Zonguldak|Çukurova|Dicle|Cumhuriyet", "Cumhuriyet|Çukurova|Dicle|Zonguldak");
+    row("Ğ between G and H", "Bohçacı|Boğaziçi|Bogazkent", "Bogazkent|Boğaziçi|Bohçacı");
+    row("dotless ı before dotted i", "ikinci|ılıca|Hitit", "Hitit|ılıca|ikinci");
+    row("capital I is ı, capital İ is i", "İzmir|Isparta|Iğdır|Jandarma", "Iğdır|Isparta|İzmir|Jandarma");
+    row("Ö between O and P", "Özyeğin|Zonguldak|Pamukkale|Ortadoğu", "Ortadoğu|Özyeğin|Pamukkale|Zonguldak");
+    row("Ş between S and T", "Trakya|Şırnak|Sakarya", "Sakarya|Şırnak|Trakya");
+    row("Ü between U and V", "Van|Üsküdar|Uludağ", "Uludağ|Üsküdar|Van");
+    row("letter case ignored", "Bilkent|ankara|ANADOLU", "ANADOLU|ankara|Bilkent");
+    row("Turkish capitals and small letters alike", "DİCLE|çukurova|Cumhuriyet|ÇANKAYA",
+        "Cumhuriyet|ÇANKAYA|çukurova|DİCLE");
+}
+
+void TestDataView::scaleNamesInTurkishOrder() {
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, listed);
+
+    TestDatabase db;
+    for (const QString& name : stored) {
+        QString quotedName = name;
+        quotedName.replace('\'', "''");
+        db.exec(QString("INSERT INTO diger_olcek (olcek_adi, not_sistemi) VALUES ('%1', 'Harf Notu');"
+                        "INSERT INTO dornela_olcek (olcek_adi, egitim_duzeyi) VALUES ('%1', 'Lisans');")
+                    .arg(quotedName));
+    }
+    for (const QString& query : {queries::Q5(), queries::Q6()}) {
+        DataView view;
+        openOn(view, db, query);
+        QStringList names;
+        for (const QSqlRecord& r : view.Rows())
+            names << r.value("olcek_adi").toString();
+        QCOMPARE(names, listed);
+        // A chosen scale is found in the ordered list (C2 runs on the same query).
+        const qint64 lastAdded = stored.size();
+        QVERIFY(view.FindFirst(queries::C2(lastAdded)));
+        QCOMPARE(view.Field("olcek_adi").toString(), stored.last());
+    }
 }
 
 // Each criterion: FindFirst on a scale's grades finds a row exactly when the

@@ -62,6 +62,29 @@ QList<qint64> ids(const TestDatabase& db, const QString& table, qint64 scaleId) 
     return out;
 }
 
+// The rows a view holds, each value with its kind: equal for two views when
+// they hold the same rows as the store gives them back.
+QString heldRows(const DataView& view) {
+    QStringList out;
+    for (const QSqlRecord& row : view.Rows()) {
+        QStringList values;
+        for (int i = 0; i < row.count(); ++i)
+            values << QString("%1:%2").arg(row.value(i).typeName(), row.value(i).toString());
+        out << values.join(',');
+    }
+    return out.join('\n');
+}
+
+// A view holds exactly what its query reads from the file now.
+void holdsWhatTheFileHolds(const DataView& view) {
+    DataView fresh;
+    fresh.SetDatabaseName(view.DatabaseName());
+    fresh.SetRecordSource(view.RecordSource(), view.RecordSourceValues());
+    fresh.Refresh();
+    QCOMPARE(heldRows(view), heldRows(fresh));
+    QCOMPARE(view.CurrentRow(), fresh.CurrentRow());
+}
+
 struct Editor {
     DataView scales;
     DataView grades;
@@ -195,6 +218,7 @@ void TestScaleStore::newAndChangedOtherScale() {
     QCOMPARE(editor.grades.Rows().at(6).value("adim_no").toInt(), 0);
     const QList<qint64> before = ids(db, "diger_notlar", id);
     QCOMPARE(before.size(), 11);
+    holdsWhatTheFileHolds(editor.grades);
 
     // Changed: one grade fewer; the scale keeps its id, every grade row is new.
     QVector<OtherGradeValues> shorter = numericList(10, 4);
@@ -207,6 +231,7 @@ void TestScaleStore::newAndChangedOtherScale() {
     QVERIFY(after.first() > before.last());
     QCOMPARE(db.scalar("SELECT count(*) FROM diger_olcek").toInt(), 1);
     QCOMPARE(editor.grades.RecordCount(), 10);
+    holdsWhatTheFileHolds(editor.grades);
 }
 
 void TestScaleStore::deleteRemovesGradesBeforeTheScale() {

@@ -5,6 +5,8 @@
 #include "store/DataView.h"
 #include "store/Queries.h"
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <cmath>
 
@@ -19,6 +21,7 @@ private slots:
     void otherScales();
     void homeScales();
     void schema();
+    void readableBySqliteTool();
 
 private:
     std::unique_ptr<TestDatabase> db_;
@@ -162,6 +165,27 @@ void TestShipped::schema() {
                             .arg(table))
                 .toInt();
         QVERIFY2(indexes >= 1, table);
+    }
+}
+
+// The file stays an ordinary SQLite file: the standard sqlite3 tool reads
+// every table (the program's own collation lives in its queries only).
+void TestShipped::readableBySqliteTool() {
+    const QString tool = QStandardPaths::findExecutable("sqlite3");
+    if (tool.isEmpty())
+        QSKIP("the sqlite3 tool is not installed");
+    for (const char* table : {"dornela_olcek", "dornela_notlar", "diger_olcek", "diger_notlar"}) {
+        QProcess sqlite;
+        sqlite.start(tool, {"-readonly", "-bail", db_->path(),
+                            QString("SELECT * FROM %1; SELECT count(*) FROM %1;").arg(table)});
+        QVERIFY(sqlite.waitForFinished(30000));
+        QVERIFY2(sqlite.exitStatus() == QProcess::NormalExit && sqlite.exitCode() == 0,
+                 sqlite.readAllStandardError().constData());
+        const QStringList lines = QString::fromUtf8(sqlite.readAllStandardOutput()).trimmed().split('\n');
+        const int count = db_->scalar(QString("SELECT count(*) FROM %1").arg(table)).toInt();
+        QVERIFY(count > 0);
+        QCOMPARE(lines.size(), count + 1); // every row, then the count
+        QCOMPARE(lines.last().toInt(), count);
     }
 }
 
