@@ -1,0 +1,31 @@
+#pragma once
+
+#include "OtherScaleSave.h"
+#include "library/ScaleFile.h"
+
+#include <QStringList>
+
+class QWidget;
+
+namespace zendaro {
+
+class DataView;
+
+// The stored other scale `id` of the database file as a scale of a file: a
+// letter scale with its letters, a numeric scale by its values alone.
+library::OtherScale StoredOtherScale(const QString& databasePath, qint64 id);
+
+// The names of the scales a scale view holds.
+QStringList ScaleNames(const DataView& scales);
+
+// Adds a scale of a file (or of the library) as a new other scale under
+// `name`, through the editor's save with all its checks, in one transaction.
+// Its letters (letter scales only), values and statuses form the working
+// list; the max fail grade is its highest fail value.
+OtherSaveResult AddOtherScale(DataView& scales, DataView& grades, const library::OtherScale& scale,
+                              const QString& name, const RegionalSettings& settings, QWidget* owner);
+
+// One line describing a scale: "name (Harf Notu, 9 not)".
+QString ScaleLine(const library::OtherScale& scale);
+
+} // namespace zendaro
