@@ -171,12 +171,13 @@ void checkGrades(const OtherScale& scale, const QString& where) {
             }
         }
     }
-    const auto firstFail = std::find_if(grades.begin(), grades.end(), [](const Grade& g) { return !g.pass; });
-    if (firstFail == grades.begin())
+    const auto isPass = [](const Grade& g) { return g.pass; };
+    if (std::none_of(grades.begin(), grades.end(), isPass))
         throw Refusal{where + QStringLiteral(": ölçekte geçer not yok.")};
-    if (firstFail == grades.end())
+    if (std::all_of(grades.begin(), grades.end(), isPass))
         throw Refusal{where + QStringLiteral(": ölçekte kalır not yok.")};
-    const auto lowPass = std::find_if(firstFail, grades.end(), [](const Grade& g) { return g.pass; });
+    const auto firstFail = std::find_if_not(grades.begin(), grades.end(), isPass);
+    const auto lowPass = std::find_if(firstFail, grades.end(), isPass);
     if (lowPass != grades.end())
         throw Refusal{where + QStringLiteral(": geçer not %1, kalır not %2 değerinden düşük. Geçer notların tümü "
                                              "kalır notların üstünde olmalı.")

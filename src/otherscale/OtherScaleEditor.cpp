@@ -1,6 +1,7 @@
 #include "OtherScaleEditor.h"
 
 #include "OtherScaleEntry.h"
+#include "OtherScaleExchange.h"
 #include "OtherScaleSave.h"
 #include "OtherScaleTexts.h"
 #include "conversion/NumberText.h"
@@ -56,6 +57,8 @@ void OtherScaleEditor::wire() {
     connect(ui_.save, &PictureBttn::LClick, this, &OtherScaleEditor::SaveScale);
     connect(ui_.generate, &PictureBttn::LClick, entry_, &OtherScaleEntry::GenerateEqualIntervalScale);
     connect(ui_.addGrade, &PictureBttn::LClick, entry_, &OtherScaleEntry::AddGradeToScale);
+    connect(ui_.exportScales, &PictureBttn::LClick, this, [this] { ExportOtherScales(scales_, this); });
+    connect(ui_.importScales, &PictureBttn::LClick, this, &OtherScaleEditor::importScales);
 }
 
 void OtherScaleEditor::showEvent(QShowEvent* event) {
@@ -91,6 +94,8 @@ void OtherScaleEditor::applyState(State state) {
     ui_.browseButtons->setVisible(browsing);
     ui_.editButtons->setVisible(!browsing);
     backButton()->setVisible(browsing);
+    for (PictureBttn* button : {ui_.library, ui_.importScales, ui_.exportScales})
+        button->setVisible(browsing);
 }
 
 void OtherScaleEditor::clearScaleBoxes() {
@@ -177,6 +182,12 @@ void OtherScaleEditor::deleteScale() {
     clearScaleBoxes();
     ui_.scaleList->redraw();
     ui_.gradeView->show();
+    ShowSelectedScale();
+}
+
+void OtherScaleEditor::importScales() {
+    ImportOtherScales(scales_, grades_, settings_, this);
+    ui_.scaleList->redraw();
     ShowSelectedScale();
 }
 

@@ -51,6 +51,7 @@ private:
     void deleteScale();
     void cancel();
     void rereadWorkingList();
+    void importScales();
 
     DataView scales_;
     DataView grades_;

@@ -3,7 +3,11 @@
 #include "OtherScaleTexts.h"
 #include "store/DataView.h"
 #include "store/Queries.h"
+#include "store/StoreError.h"
+#include "store/StoreTransaction.h"
 #include "store/TurkishText.h"
+#include "ui/MessageService.h"
+#include "ui/ScaleFileDialogs.h"
 
 #include <QSqlRecord>
 
@@ -57,6 +61,78 @@ OtherSaveResult AddOtherScale(DataView& scales, DataView& grades, const library:
                      grade.pass ? otherscale::PassWord() : otherscale::FailWord(), -1});
     list.setRows(rows);
     return SaveOtherScaleForm(scales, grades, form, list, settings, owner);
+}
+
+void ExportOtherScales(const DataView& scales, QWidget* owner) {
+    if (scales.RecordCount() == 0 || scales.CurrentRow() < 0) {
+        ShowMessage(NothingToExport(), StyleOk, IconInfo, owner);
+        return;
+    }
+    const QString current = scales.Field(QStringLiteral("olcek_adi")).toString();
+    library::ScaleFile file;
+    try {
+        if (ExportCurrentOnly(current, scales.RecordCount(), owner)) {
+            file.otherScales.append(
+                StoredOtherScale(scales.DatabaseName(), scales.Field(QStringLiteral("id")).toLongLong()));
+        } else {
+            for (const QSqlRecord& row : scales.Rows())
+                file.otherScales.append(
+                    StoredOtherScale(scales.DatabaseName(), row.value(QStringLiteral("id")).toLongLong()));
+        }
+    } catch (const StoreError& error) {
+        ShowMessage(error.text(), StyleOk, IconStop, owner);
+        return;
+    }
+    ExportScaleFile(file, file.otherScales.size() == 1 ? current : QStringLiteral("Diğer Ölçekler"), owner);
+}
+
+bool ImportOtherScales(DataView& scales, DataView& grades, const RegionalSettings& settings, QWidget* owner) {
+    const std::optional<library::ScaleFile> file = ChooseScaleFileToImport(owner);
+    if (!file)
+        return false;
+    if (file->otherScales.isEmpty()) {
+        ShowMessage(QStringLiteral("Dosyada diğer üniversitelerin ölçeği yok: yalnız Dornela ölçekleri var. "
+                                   "Onlar Dornela Üniversitesi Not Ölçekleri penceresinden içe aktarılır."),
+                    StyleOk, IconInfo, owner);
+        return false;
+    }
+    QStringList lines;
+    QStringList names;
+    for (const library::OtherScale& scale : file->otherScales) {
+        lines.append(ScaleLine(scale));
+        names.append(scale.name);
+    }
+    if (!ConfirmImport(lines, owner))
+        return false;
+    const QVector<std::optional<QString>> chosen = ImportNames(names, ScaleNames(scales), owner);
+
+    // One transaction for the whole file: a save that refuses (it tells the
+    // user why) or fails leaves none of the file's scales behind.
+    int added = 0;
+    bool complete = true;
+    try {
+        StoreTransaction all(scales);
+        for (qsizetype i = 0; i < chosen.size() && complete; ++i) {
+            if (!chosen.at(i))
+                continue;
+            complete = AddOtherScale(scales, grades, file->otherScales.at(i), *chosen.at(i), settings, owner).saved;
+            added += complete ? 1 : 0;
+        }
+        if (complete)
+            all.commit();
+    } catch (const StoreError& error) {
+        ShowMessage(error.text(), StyleOk, IconStop, owner);
+        complete = false;
+    }
+    if (!complete) {
+        try {
+            scales.Refresh(); // the file as it is again
+        } catch (const StoreError&) {
+        }
+        return false;
+    }
+    ShowMessage(ImportReport(added, static_cast<int>(chosen.size()) - added), StyleOk, IconInfo, owner);
+    return added > 0;
 }
 
 QString ScaleLine(const library::OtherScale& scale) {

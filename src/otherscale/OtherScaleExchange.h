@@ -25,6 +25,17 @@ QStringList ScaleNames(const DataView& scales);
 OtherSaveResult AddOtherScale(DataView& scales, DataView& grades, const library::OtherScale& scale,
                               const QString& name, const RegionalSettings& settings, QWidget* owner);
 
+// "Dışa Aktar": the current scale of `scales`, or every scale when the user
+// says so, into a file the user chooses.
+void ExportOtherScales(const DataView& scales, QWidget* owner);
+
+// "İçe Aktar": reads a file the user chooses, shows what it holds and, once
+// the user agrees, adds its other scales through the editor's save, all in
+// one transaction: a clash of names asks to add under a free name or to skip.
+// A refused file, a refused save or a store failure leaves the database as it
+// was. True when scales were added (the last one is then current in `scales`).
+bool ImportOtherScales(DataView& scales, DataView& grades, const RegionalSettings& settings, QWidget* owner);
+
 // One line describing a scale: "name (Harf Notu, 9 not)".
 QString ScaleLine(const library::OtherScale& scale);
 

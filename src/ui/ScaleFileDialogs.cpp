@@ -76,6 +76,18 @@ bool ExportScaleFile(const library::ScaleFile& file, const QString& suggestedNam
     return true;
 }
 
+bool ExportCurrentOnly(const QString& currentName, int scaleCount, QWidget* owner) {
+    if (scaleCount < 2)
+        return true;
+    const QString question = QStringLiteral("Yalnız seçili %1 ölçeği mi dışa aktarılsın?").arg(quoted(currentName)) +
+                             Gap + QStringLiteral("“Hayır” derseniz tüm ölçekler (%1 ölçek) dışa aktarılır.").arg(scaleCount);
+    return ShowMessage(question, StyleYesNo, IconInfo, owner) != ResultHayir;
+}
+
+QString NothingToExport() {
+    return QStringLiteral("DIŞA AKTARILACAK ÖLÇEK YOK...");
+}
+
 std::optional<library::ScaleFile> ChooseScaleFileToImport(QWidget* owner) {
     const QString path = scaleFileChooser().chooseOpenPath(owner);
     if (path.isEmpty())

@@ -35,6 +35,13 @@ QString WithZolcekSuffix(const QString& path);
 // not at all and tells the user. True when the file was written.
 bool ExportScaleFile(const library::ScaleFile& file, const QString& suggestedName, QWidget* owner);
 
+// With more than one scale: asks whether only the current scale is exported
+// ("Evet") or every scale ("Hayır"). True for the current scale alone.
+bool ExportCurrentOnly(const QString& currentName, int scaleCount, QWidget* owner);
+
+// Shown when there is no scale to export.
+QString NothingToExport(); // "DIŞA AKTARILACAK ÖLÇEK YOK..."
+
 // "İçe Aktar": asks which file, reads and checks it. A refused file is
 // reported with its reason and nothing comes back.
 std::optional<library::ScaleFile> ChooseScaleFileToImport(QWidget* owner);
