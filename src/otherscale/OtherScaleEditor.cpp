@@ -1,6 +1,7 @@
 #include "OtherScaleEditor.h"
 
 #include "OtherScaleEntry.h"
+#include "LibraryWindow.h"
 #include "OtherScaleExchange.h"
 #include "OtherScaleSave.h"
 #include "OtherScaleTexts.h"
@@ -59,6 +60,7 @@ void OtherScaleEditor::wire() {
     connect(ui_.addGrade, &PictureBttn::LClick, entry_, &OtherScaleEntry::AddGradeToScale);
     connect(ui_.exportScales, &PictureBttn::LClick, this, [this] { ExportOtherScales(scales_, this); });
     connect(ui_.importScales, &PictureBttn::LClick, this, &OtherScaleEditor::importScales);
+    connect(ui_.library, &PictureBttn::LClick, this, &OtherScaleEditor::openLibrary);
 }
 
 void OtherScaleEditor::showEvent(QShowEvent* event) {
@@ -189,6 +191,19 @@ void OtherScaleEditor::importScales() {
     ImportOtherScales(scales_, grades_, settings_, this);
     ui_.scaleList->redraw();
     ShowSelectedScale();
+}
+
+void OtherScaleEditor::openLibrary() {
+    std::optional<QVector<library::OtherScale>> scales = ReadScaleLibrary(scales_.DatabaseName(), this);
+    if (!scales)
+        return;
+    auto* window = new LibraryWindow(std::move(*scales), scales_, grades_, settings_, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &QDialog::accepted, this, [this] {
+        ui_.scaleList->redraw();
+        ShowSelectedScale();
+    });
+    window->open();
 }
 
 void OtherScaleEditor::cancel() {

@@ -52,6 +52,7 @@ private:
     void cancel();
     void rereadWorkingList();
     void importScales();
+    void openLibrary(); // FRMKUTUPHANE
 
     DataView scales_;
     DataView grades_;
