@@ -1,7 +1,7 @@
 // Saves pictures of FRMKUTUPHANE over the other-scale editor under a folder
 // (default /tmp/zendaro-library), on a copy of the shipped database with the
-// library beside it, so a person can look at them; the manual's picture
-// help/kutuphane.png is made from "library-search.png".
+// library beside it, so a person can look at them. "kutuphane.png" is the
+// manual's picture help/kutuphane.png.
 #include "EditorDriver.h"
 #include "otherscale/LibraryWindow.h"
 
@@ -34,6 +34,12 @@ int main(int argc, char** argv) {
     auto* query = window->findChild<QLineEdit*>(QStringLiteral("TXT_ARA"));
     test::typeText(query, QStringLiteral("almanya"));
     QApplication::processEvents();
-    window->grab().save(folder + QStringLiteral("/library-search.png"));
+    const QPixmap searched = window->grab();
+    searched.save(folder + QStringLiteral("/library-search.png"));
+    // The manual's pictures are 640 pixels wide.
+    searched.toImage()
+        .convertToFormat(QImage::Format_RGB32)
+        .scaled(640, 479, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .save(folder + QStringLiteral("/kutuphane.png"));
     return 0;
 }
