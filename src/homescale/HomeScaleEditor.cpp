@@ -152,15 +152,15 @@ void HomeScaleEditor::buildButtons() {
             &PictureBttn::LClick, this, &HomeScaleEditor::save);
 
     // The scale files, between the help button and "ANA MENÜ", level with their middle.
-    importButton_ = MakePictureButton(this, "BTN_ICE_AKTAR", "İçe Aktar", "İçe Aktar", pictures::EditImportNormal,
-                                      pictures::EditImportLight, 4620, 8280);
+    importButton_ = MakePictureButton(this, "BTN_ICE_AKTAR", "İçe Aktar", "İçe Aktar",
+                                      pictures::EditImportNormal, pictures::EditImportLight, 4620, 8280);
     connect(importButton_, &PictureBttn::LClick, this, [this] {
         ImportHomeScales(scales_, grades_, this);
         scaleList_->redraw();
         showCurrentScale();
     });
-    exportButton_ = MakePictureButton(this, "BTN_DISA_AKTAR", "Dışa Aktar", "Dışa Aktar", pictures::EditExportNormal,
-                                      pictures::EditExportLight, 6540, 8280);
+    exportButton_ = MakePictureButton(this, "BTN_DISA_AKTAR", "Dışa Aktar", "Dışa Aktar",
+                                      pictures::EditExportNormal, pictures::EditExportLight, 6540, 8280);
     connect(exportButton_, &PictureBttn::LClick, this, [this] { ExportHomeScales(scales_, this); });
 }
 

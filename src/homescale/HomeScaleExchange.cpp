@@ -13,7 +13,8 @@ namespace zendaro {
 namespace {
 
 library::HomeScale homeScaleOf(const QSqlRecord& row) {
-    return {row.value(QStringLiteral("olcek_adi")).toString(), row.value(QStringLiteral("egitim_duzeyi")).toString(),
+    return {row.value(QStringLiteral("olcek_adi")).toString(),
+            row.value(QStringLiteral("egitim_duzeyi")).toString(),
             row.value(QStringLiteral("max_KN")).toDouble()};
 }
 
@@ -47,13 +48,16 @@ void ExportHomeScales(const DataView& scales, QWidget* owner) {
     }
     const QSqlRecord current = scales.Rows().at(scales.CurrentRow());
     library::ScaleFile file;
-    if (ExportCurrentOnly(current.value(QStringLiteral("olcek_adi")).toString(), scales.RecordCount(), owner)) {
+    if (ExportCurrentOnly(current.value(QStringLiteral("olcek_adi")).toString(), scales.RecordCount(),
+                          owner)) {
         file.homeScales.append(homeScaleOf(current));
     } else {
         for (const QSqlRecord& row : scales.Rows())
             file.homeScales.append(homeScaleOf(row));
     }
-    ExportScaleFile(file, file.homeScales.size() == 1 ? file.homeScales.first().name : QStringLiteral("Dornela Ölçekleri"),
+    ExportScaleFile(file,
+                    file.homeScales.size() == 1 ? file.homeScales.first().name
+                                                : QStringLiteral("Dornela Ölçekleri"),
                     owner);
 }
 

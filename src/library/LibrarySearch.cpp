@@ -38,7 +38,8 @@ QVector<int> FindScales(const QVector<OtherScale>& scales, const QString& query)
     QVector<int> found;
     for (int i = 0; i < scales.size(); ++i) {
         const OtherScale& scale = scales.at(i);
-        const QString text = folded(scale.country + QLatin1Char(' ') + scale.name + QLatin1Char(' ') + scale.system);
+        const QString text =
+            folded(scale.country + QLatin1Char(' ') + scale.name + QLatin1Char(' ') + scale.system);
         if (std::all_of(words.begin(), words.end(), [&](const QString& word) { return text.contains(word); }))
             found.append(i);
     }

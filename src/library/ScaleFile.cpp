@@ -71,10 +71,12 @@ class Fields {
 public:
     Fields(const QJsonObject& object, QString where) : object_(object), where_(std::move(where)) {}
 
-    [[noreturn]] void refuse(const QString& problem) const { throw Refusal{where_ + QStringLiteral(": ") + problem}; }
+    [[noreturn]] void refuse(const QString& problem) const {
+        throw Refusal{where_ + QStringLiteral(": ") + problem};
+    }
 
     QJsonValue required(const QString& key) const {
-        const QJsonValue value = object_.value(key);
+        QJsonValue value = object_.value(key);
         if (value.isUndefined() || value.isNull())
             refuse(QStringLiteral("%1 alanı eksik.").arg(quoted(key)));
         return value;
@@ -126,7 +128,7 @@ QJsonObject objectAt(const QJsonArray& array, qsizetype index, const QString& wh
 }
 
 QString scaleName(const Fields& fields) {
-    const QString name = fields.text(kName).trimmed();
+    QString name = fields.text(kName).trimmed();
     if (name.isEmpty())
         fields.refuse(QStringLiteral("ölçek adı boş."));
     if (name.size() > MaxNameLength)
@@ -142,7 +144,8 @@ Grade readGrade(const QJsonObject& object, const QString& where, bool letterSyst
     if (status == PassWord())
         grade.pass = true;
     else if (status != FailWord())
-        fields.refuse(QStringLiteral("durum %1 ya da %2 olmalı.").arg(quoted(PassWord()), quoted(FailWord())));
+        fields.refuse(
+            QStringLiteral("durum %1 ya da %2 olmalı.").arg(quoted(PassWord()), quoted(FailWord())));
     // A numeric scale's grades are their values; a letter there is not read.
     const QString letter = fields.optionalText(kLetter).trimmed();
     if (letterSystem) {
@@ -167,11 +170,15 @@ void checkGrades(const OtherScale& scale, const QString& where) {
         for (qsizetype i = 0; i < grades.size(); ++i) {
             for (qsizetype j = i + 1; j < grades.size(); ++j) {
                 if (sameLetter(grades.at(i).letter, grades.at(j).letter))
-                    throw Refusal{where + QStringLiteral(": %1 harf notu iki kez var.").arg(quoted(grades.at(j).letter))};
+                    throw Refusal{
+                        where +
+                        QStringLiteral(": %1 harf notu iki kez var.").arg(quoted(grades.at(j).letter))};
             }
         }
     }
-    const auto isPass = [](const Grade& g) { return g.pass; };
+    const auto isPass = [](const Grade& g) {
+        return g.pass;
+    };
     if (std::none_of(grades.begin(), grades.end(), isPass))
         throw Refusal{where + QStringLiteral(": ölçekte geçer not yok.")};
     if (std::all_of(grades.begin(), grades.end(), isPass))
@@ -179,9 +186,10 @@ void checkGrades(const OtherScale& scale, const QString& where) {
     const auto firstFail = std::find_if_not(grades.begin(), grades.end(), isPass);
     const auto lowPass = std::find_if(firstFail, grades.end(), isPass);
     if (lowPass != grades.end())
-        throw Refusal{where + QStringLiteral(": geçer not %1, kalır not %2 değerinden düşük. Geçer notların tümü "
-                                             "kalır notların üstünde olmalı.")
-                                  .arg(shown(lowPass->value), shown(firstFail->value))};
+        throw Refusal{where +
+                      QStringLiteral(": geçer not %1, kalır not %2 değerinden düşük. Geçer notların tümü "
+                                     "kalır notların üstünde olmalı.")
+                          .arg(shown(lowPass->value), shown(firstFail->value))};
 }
 
 OtherScale readOtherScale(const QJsonObject& object, qsizetype index) {
@@ -223,7 +231,8 @@ HomeScale readHomeScale(const QJsonObject& object, qsizetype index) {
     const Fields fields(object, where);
     scale.level = fields.text(kLevel);
     if (!HomeLevels().contains(scale.level))
-        fields.refuse(QStringLiteral("eğitim düzeyi %1 olmalı.").arg(HomeLevels().join(QStringLiteral(", "))));
+        fields.refuse(
+            QStringLiteral("eğitim düzeyi %1 olmalı.").arg(HomeLevels().join(QStringLiteral(", "))));
     scale.maxFail = fields.number(kMaxFail);
     if (scale.maxFail != 2.0 && scale.maxFail != 1.5)
         fields.refuse(QStringLiteral("%1 2 (CC) ya da 1,5 (DC) olmalı.").arg(quoted(kMaxFail)));
@@ -254,7 +263,8 @@ ScaleFile readDocument(const QByteArray& bytes) {
     const QJsonValue version = top.value(kVersion);
     const double number = version.toDouble(-1);
     if (!version.isDouble() || number < 1 || number != std::floor(number))
-        throw Refusal{QStringLiteral("Dosyanın biçim sürümü (%1) eksik ya da geçersiz.").arg(quoted(kVersion))};
+        throw Refusal{
+            QStringLiteral("Dosyanın biçim sürümü (%1) eksik ya da geçersiz.").arg(quoted(kVersion))};
     if (number > FormatVersion)
         throw Refusal{QStringLiteral("Dosya ZENDARO'nun daha yeni bir sürümüyle yazılmış (biçim sürümü %1). "
                                      "Bu program en fazla %2. sürümü okuyabilir.")
@@ -269,7 +279,8 @@ ScaleFile readDocument(const QByteArray& bytes) {
         throw Refusal{QStringLiteral("Dosyada %1 ölçekten fazla ölçek var.").arg(MaxScalesPerFile)};
     ScaleFile file;
     for (qsizetype i = 0; i < others.size(); ++i)
-        file.otherScales.append(readOtherScale(objectAt(others, i, QStringLiteral("%1. ölçek").arg(i + 1)), i));
+        file.otherScales.append(
+            readOtherScale(objectAt(others, i, QStringLiteral("%1. ölçek").arg(i + 1)), i));
     for (qsizetype i = 0; i < homes.size(); ++i)
         file.homeScales.append(
             readHomeScale(objectAt(homes, i, QStringLiteral("%1. Dornela ölçeği").arg(i + 1)), i));
@@ -295,7 +306,8 @@ double OtherScale::maxFail() const {
 }
 
 int OtherScale::passCount() const {
-    return static_cast<int>(std::count_if(grades.begin(), grades.end(), [](const Grade& g) { return g.pass; }));
+    return static_cast<int>(
+        std::count_if(grades.begin(), grades.end(), [](const Grade& g) { return g.pass; }));
 }
 
 QString LetterSystemName() {
@@ -347,8 +359,8 @@ QByteArray WriteScaleFile(const ScaleFile& file) {
             QJsonObject object;
             object.insert(kName, scale.name);
             object.insert(kSystem, scale.system);
-            for (const auto& [key, text] : {std::pair{kCountry, scale.country}, std::pair{kSource, scale.source},
-                                            std::pair{kNote, scale.note}}) {
+            for (const auto& [key, text] : {std::pair{kCountry, scale.country},
+                                            std::pair{kSource, scale.source}, std::pair{kNote, scale.note}}) {
                 if (!text.isEmpty())
                     object.insert(key, text);
             }
@@ -383,10 +395,12 @@ QByteArray WriteScaleFile(const ScaleFile& file) {
 QString SaveScaleFile(const QString& path, const ScaleFile& file) {
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1 dosyası yazılamadı: %2").arg(quoted(QFileInfo(path).fileName()), out.errorString());
+        return QStringLiteral("%1 dosyası yazılamadı: %2")
+            .arg(quoted(QFileInfo(path).fileName()), out.errorString());
     out.write(WriteScaleFile(file));
     if (!out.commit())
-        return QStringLiteral("%1 dosyası yazılamadı: %2").arg(quoted(QFileInfo(path).fileName()), out.errorString());
+        return QStringLiteral("%1 dosyası yazılamadı: %2")
+            .arg(quoted(QFileInfo(path).fileName()), out.errorString());
     return {};
 }
 

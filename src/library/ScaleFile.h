@@ -17,7 +17,7 @@ inline constexpr auto FormatName = "ZENDARO-OLCEK";
 constexpr int FormatVersion = 1;
 
 // Limits of a file that is read: larger files are refused unread.
-constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
+constexpr qint64 MaxFileBytes = qint64{16} * 1024 * 1024;
 constexpr int MaxGradesPerScale = 10001; // as many as the editor may generate
 constexpr int MaxScalesPerFile = 5000;
 constexpr int MaxNameLength = 40;   // the scale name box

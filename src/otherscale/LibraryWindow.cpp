@@ -67,8 +67,8 @@ std::optional<QVector<library::OtherScale>> ReadScaleLibrary(const QString& data
     return read.file->otherScales;
 }
 
-LibraryWindow::LibraryWindow(QVector<library::OtherScale> scales, DataView& editorScales, DataView& editorGrades,
-                             RegionalSettings settings, QWidget* owner)
+LibraryWindow::LibraryWindow(QVector<library::OtherScale> scales, DataView& editorScales,
+                             DataView& editorGrades, RegionalSettings settings, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), scales_(std::move(scales)),
       editorScales_(editorScales), editorGrades_(editorGrades), settings_(std::move(settings)),
       background_(pictures::LoadPicture(pictures::BackgroundWindow, QSize(twips(12405), twips(9285)))) {
@@ -130,11 +130,14 @@ LibraryWindow::LibraryWindow(QVector<library::OtherScale> scales, DataView& edit
     name_ = box(this, "TXT_OLCEK_ADI", twipsRect(7320, 6660, 4695, 315));
     name_->setMaxLength(library::MaxNameLength);
 
-    add_ = MakePictureButton(this, "BTN_OLCEK_EKLE", "Ölçeği Ekle", "Seçili ölçeği ekle", pictures::EditAddNormal,
-                             pictures::EditAddLight, 7320, 7200);
+    add_ = MakePictureButton(this, "BTN_OLCEK_EKLE", "Ölçeği Ekle", "Seçili ölçeği ekle",
+                             pictures::EditAddNormal, pictures::EditAddLight, 7320, 7200);
     close_ = MakePictureButton(this, "BTN_KAPAT", "Kapat", "Kütüphaneyi kapat", pictures::EditCancelNormal,
                                pictures::EditCancelLight, 10320, 7200);
 
+    query_->setAccessibleName(QStringLiteral("Ara"));
+    list_->setAccessibleName(QStringLiteral("Kütüphanedeki ölçekler"));
+    name_->setAccessibleName(QStringLiteral("Ölçek Adı"));
     setTabOrder(query_, list_);
     setTabOrder(list_, name_);
     connect(query_, &QLineEdit::textChanged, this, &LibraryWindow::search);

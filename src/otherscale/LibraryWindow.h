@@ -52,15 +52,15 @@ private:
     int addedId_ = -1;
 
     QPixmap background_;
-    QLineEdit* query_;       // TXT_ARA
-    DataGrid* list_;         // DG_KUTUPHANE
-    QLabel* country_;        // LBL_ULKE
-    QLabel* grades_;         // LBL_NOTLAR
-    QLabel* source_;         // LBL_KAYNAK
-    QLabel* note_;           // LBL_ACIKLAMA
-    QLineEdit* name_;        // TXT_OLCEK_ADI
-    PictureBttn* add_;       // BTN_OLCEK_EKLE
-    PictureBttn* close_;     // BTN_KAPAT
+    QLineEdit* query_;   // TXT_ARA
+    DataGrid* list_;     // DG_KUTUPHANE
+    QLabel* country_;    // LBL_ULKE
+    QLabel* grades_;     // LBL_NOTLAR
+    QLabel* source_;     // LBL_KAYNAK
+    QLabel* note_;       // LBL_ACIKLAMA
+    QLineEdit* name_;    // TXT_OLCEK_ADI
+    PictureBttn* add_;   // BTN_OLCEK_EKLE
+    PictureBttn* close_; // BTN_KAPAT
 };
 
 // Reads the library KUTUPHANE.zolcek of the application folder (the folder of

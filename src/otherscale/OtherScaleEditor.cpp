@@ -1,7 +1,7 @@
 #include "OtherScaleEditor.h"
 
-#include "OtherScaleEntry.h"
 #include "LibraryWindow.h"
+#include "OtherScaleEntry.h"
 #include "OtherScaleExchange.h"
 #include "OtherScaleSave.h"
 #include "OtherScaleTexts.h"
@@ -58,8 +58,8 @@ void OtherScaleEditor::wire() {
     connect(ui_.save, &PictureBttn::LClick, this, &OtherScaleEditor::SaveScale);
     connect(ui_.generate, &PictureBttn::LClick, entry_, &OtherScaleEntry::GenerateEqualIntervalScale);
     connect(ui_.addGrade, &PictureBttn::LClick, entry_, &OtherScaleEntry::AddGradeToScale);
-    connect(ui_.exportScales, &PictureBttn::LClick, this, [this] { ExportOtherScales(scales_, this); });
-    connect(ui_.importScales, &PictureBttn::LClick, this, &OtherScaleEditor::importScales);
+    connect(ui_.toFile, &PictureBttn::LClick, this, [this] { ExportOtherScales(scales_, this); });
+    connect(ui_.fromFile, &PictureBttn::LClick, this, &OtherScaleEditor::importScales);
     connect(ui_.library, &PictureBttn::LClick, this, &OtherScaleEditor::openLibrary);
 }
 
@@ -96,7 +96,7 @@ void OtherScaleEditor::applyState(State state) {
     ui_.browseButtons->setVisible(browsing);
     ui_.editButtons->setVisible(!browsing);
     backButton()->setVisible(browsing);
-    for (PictureBttn* button : {ui_.library, ui_.importScales, ui_.exportScales})
+    for (PictureBttn* button : {ui_.library, ui_.fromFile, ui_.toFile})
         button->setVisible(browsing);
 }
 

@@ -33,7 +33,8 @@ library::OtherScale StoredOtherScale(const QString& databasePath, qint64 id) {
         if (letters)
             grade.letter = row.value(QStringLiteral("harf_notu")).toString();
         grade.value = row.value(QStringLiteral("sayisal_not")).toDouble();
-        grade.pass = EqualsIgnoringCaseTr(row.value(QStringLiteral("durum")).toString(), otherscale::PassWord());
+        grade.pass =
+            EqualsIgnoringCaseTr(row.value(QStringLiteral("durum")).toString(), otherscale::PassWord());
         scale.grades.append(grade);
     }
     return scale;
@@ -115,7 +116,8 @@ bool ImportOtherScales(DataView& scales, DataView& grades, const RegionalSetting
         for (qsizetype i = 0; i < chosen.size() && complete; ++i) {
             if (!chosen.at(i))
                 continue;
-            complete = AddOtherScale(scales, grades, file->otherScales.at(i), *chosen.at(i), settings, owner).saved;
+            complete =
+                AddOtherScale(scales, grades, file->otherScales.at(i), *chosen.at(i), settings, owner).saved;
             added += complete ? 1 : 0;
         }
         if (complete)

@@ -28,8 +28,8 @@ struct OtherScaleLayout {
     PictureBttn* generate = nullptr;    // BTN_OLCEK_OLUSTUR
     PictureBttn* addGrade = nullptr;    // BTN_OLCEGE_EKLE
     PictureBttn* library = nullptr;     // BTN_KUTUPHANE
-    PictureBttn* importScales = nullptr; // BTN_ICE_AKTAR
-    PictureBttn* exportScales = nullptr; // BTN_DISA_AKTAR
+    PictureBttn* fromFile = nullptr;    // BTN_ICE_AKTAR
+    PictureBttn* toFile = nullptr;      // BTN_DISA_AKTAR
 };
 
 // Builds every control of the other-scale editor on `window` at its place:

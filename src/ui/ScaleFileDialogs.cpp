@@ -17,11 +17,12 @@ const QString Filter = QStringLiteral("ZENDARO ölçek dosyası (*.zolcek)");
 class DialogChooser : public ScaleFileChooser {
 public:
     QString chooseSavePath(QWidget* owner, const QString& suggestedPath) override {
-        return QFileDialog::getSaveFileName(owner, QStringLiteral("Ölçekleri Dışa Aktar"), suggestedPath, Filter,
-                                            nullptr, QFileDialog::DontConfirmOverwrite);
+        return QFileDialog::getSaveFileName(owner, QStringLiteral("Ölçekleri Dışa Aktar"), suggestedPath,
+                                            Filter, nullptr, QFileDialog::DontConfirmOverwrite);
     }
     QString chooseOpenPath(QWidget* owner) override {
-        return QFileDialog::getOpenFileName(owner, QStringLiteral("Ölçekleri İçe Aktar"), QDir::homePath(), Filter);
+        return QFileDialog::getOpenFileName(owner, QStringLiteral("Ölçekleri İçe Aktar"), QDir::homePath(),
+                                            Filter);
     }
 };
 
@@ -37,7 +38,9 @@ const QString Gap = QStringLiteral("\r\n\r\n");
 
 ScaleFileChooser& scaleFileChooser() {
     static DialogChooser real;
-    return installed ? *installed : real;
+    if (installed)
+        return *installed;
+    return real;
 }
 
 void setScaleFileChooser(ScaleFileChooser* chooser) {
@@ -60,10 +63,9 @@ bool ExportScaleFile(const library::ScaleFile& file, const QString& suggestedNam
         return false;
     const QString path = WithZolcekSuffix(chosen);
     const QString shownName = quoted(QFileInfo(path).fileName());
-    if (QFileInfo::exists(path) &&
-        ShowMessage(QStringLiteral("%1 dosyası zaten var.").arg(shownName) + Gap +
-                        QStringLiteral("Dosyanın üzerine yazılsın mı?"),
-                    StyleYesNo, IconInfo, owner) == ResultHayir)
+    if (QFileInfo::exists(path) && ShowMessage(QStringLiteral("%1 dosyası zaten var.").arg(shownName) + Gap +
+                                                   QStringLiteral("Dosyanın üzerine yazılsın mı?"),
+                                               StyleYesNo, IconInfo, owner) == ResultHayir)
         return false;
     const QString failure = library::SaveScaleFile(path, file);
     if (!failure.isEmpty()) {
@@ -79,8 +81,9 @@ bool ExportScaleFile(const library::ScaleFile& file, const QString& suggestedNam
 bool ExportCurrentOnly(const QString& currentName, int scaleCount, QWidget* owner) {
     if (scaleCount < 2)
         return true;
-    const QString question = QStringLiteral("Yalnız seçili %1 ölçeği mi dışa aktarılsın?").arg(quoted(currentName)) +
-                             Gap + QStringLiteral("“Hayır” derseniz tüm ölçekler (%1 ölçek) dışa aktarılır.").arg(scaleCount);
+    const QString question =
+        QStringLiteral("Yalnız seçili %1 ölçeği mi dışa aktarılsın?").arg(quoted(currentName)) + Gap +
+        QStringLiteral("“Hayır” derseniz tüm ölçekler (%1 ölçek) dışa aktarılır.").arg(scaleCount);
     return ShowMessage(question, StyleYesNo, IconInfo, owner) != ResultHayir;
 }
 
@@ -107,7 +110,8 @@ bool ConfirmImport(const QStringList& scaleLines, QWidget* owner) {
     if (scaleLines.size() > ShownLines)
         lines.append(QStringLiteral("… ve %1 ölçek daha").arg(scaleLines.size() - ShownLines));
     const QString text = QStringLiteral("Dosyada %1 ölçek var:").arg(scaleLines.size()) + Gap +
-                         lines.join(QStringLiteral("\r\n")) + Gap + QStringLiteral("Bu ölçekler eklensin mi?");
+                         lines.join(QStringLiteral("\r\n")) + Gap +
+                         QStringLiteral("Bu ölçekler eklensin mi?");
     return ShowMessage(text, StyleYesNo, IconInfo, owner) != ResultHayir;
 }
 
@@ -123,7 +127,7 @@ QString FreeName(const QString& name, const QStringList& taken) {
         return name;
     for (int n = 2;; ++n) {
         const QString tail = QStringLiteral(" (%1)").arg(n);
-        const QString candidate = name.left(MaxName - tail.size()).trimmed() + tail;
+        QString candidate = name.left(MaxName - tail.size()).trimmed() + tail;
         if (!NameTaken(candidate, taken))
             return candidate;
     }

@@ -12,7 +12,8 @@ using namespace zendaro;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/zendaro-library");
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/zendaro-library");
     QDir().mkpath(folder);
     auto shipped = test::TestDatabase::copyOfShipped();
     QFile::copy(QStringLiteral(ZENDARO_SOURCE_DIR "/data/library/KUTUPHANE.zolcek"),

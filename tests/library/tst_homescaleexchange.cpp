@@ -41,12 +41,14 @@ struct Editor {
     void click(const char* name) { clickOn(control<PictureBttn>(&editor, QString::fromLatin1(name))); }
     // Every home row without ids, in id order.
     QString content() const {
-        return db
-            .scalar("SELECT group_concat(r, '|') FROM (SELECT olcek_adi||','||egitim_duzeyi||','||max_GN||','||"
-                    "min_GN||','||max_KN||','||min_KN AS r FROM dornela_olcek ORDER BY id)")
-            .toString() +
-               db.scalar("SELECT group_concat(r, '|') FROM (SELECT o.olcek_adi||','||harf_notu||','||sayisal_not||','||"
-                         "durum AS r FROM dornela_notlar n JOIN dornela_olcek o ON o.id=n.olcek_id ORDER BY n.id)")
+        return db.scalar("SELECT group_concat(r, '|') FROM (SELECT "
+                         "olcek_adi||','||egitim_duzeyi||','||max_GN||','||"
+                         "min_GN||','||max_KN||','||min_KN AS r FROM dornela_olcek ORDER BY id)")
+                   .toString() +
+               db.scalar("SELECT group_concat(r, '|') FROM (SELECT "
+                         "o.olcek_adi||','||harf_notu||','||sayisal_not||','||"
+                         "durum AS r FROM dornela_notlar n JOIN dornela_olcek o ON o.id=n.olcek_id ORDER BY "
+                         "n.id)")
                    .toString();
     }
 };
@@ -80,7 +82,8 @@ void TestHomeScaleExchange::exportedScalesImportIdentical() {
     files.openPath = files.savePath;
     Editor to;
     to.click("BTN_ICE_AKTAR");
-    QVERIFY(to.messages.texts().first().contains(QStringLiteral("• Önlisans Ölçeği (Önlisans, en yüksek kalır not DC)")));
+    QVERIFY(to.messages.texts().first().contains(
+        QStringLiteral("• Önlisans Ölçeği (Önlisans, en yüksek kalır not DC)")));
     QCOMPARE(to.messages.texts().last(), QStringLiteral("2 ölçek eklendi."));
     QCOMPARE(to.content(), from.content());
 
@@ -107,8 +110,9 @@ void TestHomeScaleExchange::badFileChangesNothing() {
     const QByteArray before = fileBytes(to.db.path());
     to.click("BTN_ICE_AKTAR");
     QCOMPARE(to.messages.messages.size(), 1);
-    QVERIFY2(to.messages.texts().first().contains(QStringLiteral("2. Dornela ölçeği (“Kötü”): eğitim düzeyi")),
-             qPrintable(to.messages.texts().first()));
+    QVERIFY2(
+        to.messages.texts().first().contains(QStringLiteral("2. Dornela ölçeği (“Kötü”): eğitim düzeyi")),
+        qPrintable(to.messages.texts().first()));
     QCOMPARE(fileBytes(to.db.path()), before);
 }
 

@@ -81,7 +81,8 @@ void TestLibraryScales::everyScaleIsStoredSound() {
     for (const library::OtherScale& scale : library_) {
         const qint64 id = ids_.value(scale.name);
         const auto field = [&](const char* name) {
-            return db_.scalar(QStringLiteral("SELECT %1 FROM diger_olcek WHERE id=%2").arg(QLatin1String(name)).arg(id));
+            return db_.scalar(
+                QStringLiteral("SELECT %1 FROM diger_olcek WHERE id=%2").arg(QLatin1String(name)).arg(id));
         };
         QCOMPARE(field("olcek_adi").toString(), scale.name);
         QCOMPARE(field("not_sistemi").toString(), scale.system);
@@ -116,7 +117,8 @@ void TestLibraryScales::gradesConvertToTheExpectedHomeLetters_data() {
     QTest::addColumn<QString>("letter");
     // Pass block of n grades: step k lands at 4 - 1.5 k/(n-1); fail block at 2 - 2 k/(n-1).
     const auto row = [](const char* scale, const char* grade, const char* letter) {
-        QTest::addRow("%s %s", scale, grade) << QString::fromUtf8(scale) << QString::fromUtf8(grade) << letter;
+        QTest::addRow("%s %s", scale, grade)
+            << QString::fromUtf8(scale) << QString::fromUtf8(grade) << letter;
     };
     row("AKTS (ECTS) A–F", "A", "AA");
     row("AKTS (ECTS) A–F", "C", "BA"); // 3.25
@@ -160,7 +162,8 @@ void TestLibraryScales::gradesConvertToTheExpectedHomeLetters() {
     QVERIFY2(ids_.contains(scale), qPrintable(scale));
     ConversionWindowViews views(db_.path());
     views.choose(ids_.value(scale), 1);
-    const GradeConversion result = ConvertGradeQuietly(grade, ConversionVariant::OneToOne, views.views, turkish);
+    const GradeConversion result =
+        ConvertGradeQuietly(grade, ConversionVariant::OneToOne, views.views, turkish);
     QVERIFY(result.converted());
     QCOMPARE(result.homeLetter, letter);
 }

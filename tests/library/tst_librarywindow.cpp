@@ -82,7 +82,8 @@ void TestLibraryWindow::opensOverTheEditorWithTheWholeLibrary() {
     QVERIFY(d.part<QLineEdit>("TXT_ARA")->hasFocus());
     // The picture of the window is drawn: its heading band is not blank.
     const QImage picture = d.window->grab().toImage();
-    QVERIFY(picture.pixelColor(picture.width() / 2, 10) != picture.pixelColor(picture.width() / 2, picture.height() / 2));
+    QVERIFY(picture.pixelColor(picture.width() / 2, 10) !=
+            picture.pixelColor(picture.width() / 2, picture.height() / 2));
 }
 
 void TestLibraryWindow::searchFindsByCountryNameAndSystem_data() {
@@ -114,9 +115,10 @@ void TestLibraryWindow::addsTheChosenScaleUnderItsName() {
     QVERIFY(!d.window || !d.window->isVisible());
     QCOMPARE(d.count("SELECT count(*) FROM diger_olcek"), 1);
     const QVector<library::OtherScale> library = library::ReadScaleFile(libraryFile).file->otherScales;
-    library::OtherScale expected = *std::find_if(library.cbegin(), library.cend(), [](const library::OtherScale& s) {
-        return s.name == QStringLiteral("Almanya 1,0–5,0");
-    });
+    library::OtherScale expected =
+        *std::find_if(library.cbegin(), library.cend(), [](const library::OtherScale& s) {
+            return s.name == QStringLiteral("Almanya 1,0–5,0");
+        });
     expected.country.clear();
     expected.source.clear();
     expected.note.clear();
@@ -130,21 +132,24 @@ void TestLibraryWindow::addsUnderATypedName() {
     LibraryDriver d;
     d.search(QStringLiteral("ects"));
     d.add(QStringLiteral("  Erasmus ortakları  "));
-    QCOMPARE(d.db.scalar("SELECT olcek_adi FROM diger_olcek").toString(), QStringLiteral("Erasmus ortakları"));
+    QCOMPARE(d.db.scalar("SELECT olcek_adi FROM diger_olcek").toString(),
+             QStringLiteral("Erasmus ortakları"));
     QCOMPARE(d.gradeColumn("harf_notu", 1), QStringLiteral("A|B|C|D|E|FX|F"));
 }
 
 void TestLibraryWindow::neverOverwritesAName() {
-    LibraryDriver d(QStringLiteral(
-        "INSERT INTO diger_olcek (id, olcek_adi, not_sistemi, Max_GN, Min_GN, Max_KN, Min_KN, Gecer_Not_Sayisi, "
-        "Kalir_Not_Sayisi) VALUES (1, 'almanya 1,0–5,0', 'Harf Notu', 2, 2, 1, 1, 1, 1);"
-        "INSERT INTO diger_notlar (olcek_id, harf_notu, sayisal_not, durum, adim_no) VALUES "
-        "(1,'G',2,'Geçer',0),(1,'K',1,'Kalır',0);"));
+    LibraryDriver d(
+        QStringLiteral("INSERT INTO diger_olcek (id, olcek_adi, not_sistemi, Max_GN, Min_GN, Max_KN, Min_KN, "
+                       "Gecer_Not_Sayisi, "
+                       "Kalir_Not_Sayisi) VALUES (1, 'almanya 1,0–5,0', 'Harf Notu', 2, 2, 1, 1, 1, 1);"
+                       "INSERT INTO diger_notlar (olcek_id, harf_notu, sayisal_not, durum, adim_no) VALUES "
+                       "(1,'G',2,'Geçer',0),(1,'K',1,'Kalır',0);"));
     const QByteArray before = fileBytes(d.db.path());
     d.search(QStringLiteral("almanya"));
     d.add();
     QCOMPARE(d.messages.messages.size(), 1);
-    QVERIFY(d.messages.texts().first().startsWith(QStringLiteral("“Almanya 1,0–5,0” adlı bir ölçek zaten var.")));
+    QVERIFY(
+        d.messages.texts().first().startsWith(QStringLiteral("“Almanya 1,0–5,0” adlı bir ölçek zaten var.")));
     QVERIFY(d.window->isVisible());
     QCOMPARE(fileBytes(d.db.path()), before);
 

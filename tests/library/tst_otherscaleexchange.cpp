@@ -38,8 +38,8 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 // A sound file of one numeric scale whose grades are given as JSON text.
 QByteArray fileWithGrades(const char* grades, const char* version = "1") {
     return QByteArray(R"({"bicim": "ZENDARO-OLCEK", "surum": )") + version +
-           R"(, "diger_olcekler": [{"olcek_adi": "Dosyadan", "not_sistemi": "Sayısal Not", "notlar": [)" + grades +
-           "]}]}";
+           R"(, "diger_olcekler": [{"olcek_adi": "Dosyadan", "not_sistemi": "Sayısal Not", "notlar": [)" +
+           grades + "]}]}";
 }
 
 } // namespace
@@ -136,7 +136,8 @@ void TestOtherScaleExchange::nameClashAddsUnderAFreeNameOrSkips() {
     QVERIFY(texts[1].contains(QStringLiteral("Ölçek “Harfler (2)” adıyla eklensin mi?")));
     QCOMPARE(texts[3], QStringLiteral("1 ölçek eklendi. 1 ölçek atlandı."));
     QCOMPARE(to.count("SELECT count(*) FROM diger_olcek"), 3);
-    QCOMPARE(to.db.scalar("SELECT olcek_adi FROM diger_olcek WHERE id=3").toString(), QStringLiteral("Harfler (2)"));
+    QCOMPARE(to.db.scalar("SELECT olcek_adi FROM diger_olcek WHERE id=3").toString(),
+             QStringLiteral("Harfler (2)"));
     // The original keeps its grades; the copy has the same ones.
     QCOMPARE(to.gradeColumn("harf_notu", 3), to.gradeColumn("harf_notu", 1));
     QCOMPARE(to.count("SELECT count(*) FROM diger_notlar WHERE olcek_id=2"), 4);
@@ -145,7 +146,9 @@ void TestOtherScaleExchange::nameClashAddsUnderAFreeNameOrSkips() {
 void TestOtherScaleExchange::declinedImportAddsNothing() {
     ScaleFileAnswers files;
     files.openPath = dir_.filePath(QStringLiteral("vazgec.zolcek"));
-    writeFile(files.openPath, fileWithGrades(R"({"sayisal_not": 2, "durum": "Geçer"}, {"sayisal_not": 1, "durum": "Kalır"})"));
+    writeFile(
+        files.openPath,
+        fileWithGrades(R"({"sayisal_not": 2, "durum": "Geçer"}, {"sayisal_not": 1, "durum": "Kalır"})"));
     EditorDriver to;
     const QByteArray before = fileBytes(to.db.path());
     to.messages.answers = {ResultHayir};
@@ -157,21 +160,27 @@ void TestOtherScaleExchange::declinedImportAddsNothing() {
 void TestOtherScaleExchange::badFilesChangeNothing_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
-    const QByteArray sound = fileWithGrades(R"({"sayisal_not": 2, "durum": "Geçer"}, {"sayisal_not": 1, "durum": "Kalır"})");
+    const QByteArray sound =
+        fileWithGrades(R"({"sayisal_not": 2, "durum": "Geçer"}, {"sayisal_not": 1, "durum": "Kalır"})");
     QTest::newRow("truncated") << sound.left(sound.size() - 3) << "yarıda kesilmiş";
     QTest::newRow("not the format") << QByteArray("{\"ad\": 1}") << "ZENDARO ölçek dosyası değil.";
     QTest::newRow("newer version") << fileWithGrades(R"({"sayisal_not": 2, "durum": "Geçer"})", "7")
                                    << "daha yeni bir sürümüyle yazılmış (biçim sürümü 7)";
-    QTest::newRow("missing field") << fileWithGrades(R"({"sayisal_not": 2}, {"sayisal_not": 1, "durum": "Kalır"})")
+    QTest::newRow("missing field") << fileWithGrades(
+                                          R"({"sayisal_not": 2}, {"sayisal_not": 1, "durum": "Kalır"})")
                                    << "1. ölçek (“Dosyadan”), 1. not: “durum” alanı eksik.";
-    QTest::newRow("wrong type") << fileWithGrades(R"({"sayisal_not": "2", "durum": "Geçer"}, {"sayisal_not": 1, "durum": "Kalır"})")
-                                << "“sayisal_not” alanı sayı olmalı.";
-    QTest::newRow("duplicate values") << fileWithGrades(R"({"sayisal_not": 2, "durum": "Geçer"}, {"sayisal_not": 2.0, "durum": "Kalır"})")
-                                      << "2 değeri iki kez var.";
-    QTest::newRow("non-finite number") << fileWithGrades(R"({"sayisal_not": 2e400, "durum": "Geçer"}, {"sayisal_not": 1, "durum": "Kalır"})")
-                                       << "yarıda kesilmiş";
-    QTest::newRow("pass below fail") << fileWithGrades(R"({"sayisal_not": 2, "durum": "Kalır"}, {"sayisal_not": 1, "durum": "Geçer"})")
-                                     << "geçer not 1, kalır not 2 değerinden düşük.";
+    QTest::newRow("wrong type")
+        << fileWithGrades(R"({"sayisal_not": "2", "durum": "Geçer"}, {"sayisal_not": 1, "durum": "Kalır"})")
+        << "“sayisal_not” alanı sayı olmalı.";
+    QTest::newRow("duplicate values")
+        << fileWithGrades(R"({"sayisal_not": 2, "durum": "Geçer"}, {"sayisal_not": 2.0, "durum": "Kalır"})")
+        << "2 değeri iki kez var.";
+    QTest::newRow("non-finite number")
+        << fileWithGrades(R"({"sayisal_not": 2e400, "durum": "Geçer"}, {"sayisal_not": 1, "durum": "Kalır"})")
+        << "yarıda kesilmiş";
+    QTest::newRow("pass below fail")
+        << fileWithGrades(R"({"sayisal_not": 2, "durum": "Kalır"}, {"sayisal_not": 1, "durum": "Geçer"})")
+        << "geçer not 1, kalır not 2 değerinden düşük.";
     QByteArray many;
     for (int i = 10002; i > 0; --i)
         many += QByteArray(i == 10002 ? "" : ",") + "{\"sayisal_not\": " + QByteArray::number(i) +

@@ -29,14 +29,15 @@ QJsonObject validDocument() {
             g.insert("harf_notu", QString::fromUtf8(letter));
         return g;
     };
-    QJsonObject letters{{"olcek_adi", "Harfler"},
-                        {"not_sistemi", "Harf Notu"},
-                        {"ulke", "Türkiye"},
-                        {"notlar", QJsonArray{grade("A", 4, true), grade("B", 3, true), grade("F", 0, false)}}};
-    QJsonObject numbers{
-        {"olcek_adi", "Yüzlük"},
-        {"not_sistemi", "Sayısal Not"},
-        {"notlar", QJsonArray{grade(nullptr, 100, true), grade(nullptr, 50.5, true), grade(nullptr, 50, false)}}};
+    QJsonObject letters{
+        {"olcek_adi", "Harfler"},
+        {"not_sistemi", "Harf Notu"},
+        {"ulke", "Türkiye"},
+        {"notlar", QJsonArray{grade("A", 4, true), grade("B", 3, true), grade("F", 0, false)}}};
+    QJsonObject numbers{{"olcek_adi", "Yüzlük"},
+                        {"not_sistemi", "Sayısal Not"},
+                        {"notlar", QJsonArray{grade(nullptr, 100, true), grade(nullptr, 50.5, true),
+                                              grade(nullptr, 50, false)}}};
     QJsonObject home{{"olcek_adi", "Lisans"}, {"egitim_duzeyi", "Lisans"}, {"max_KN", 1.5}};
     return {{"bicim", "ZENDARO-OLCEK"},
             {"surum", 1},
@@ -180,9 +181,9 @@ void TestScaleFile::badFilesAreRefused_data() {
     }) << "hiç ölçek yok";
     QTest::newRow("scales not a list") << changed([](QJsonObject& d) { d["diger_olcekler"] = "x"; })
                                        << "“diger_olcekler” alanı liste olmalı";
-    QTest::newRow("scale not an object") << changed([](QJsonObject& d) {
-        d["diger_olcekler"] = QJsonArray{1};
-    }) << "1. ölçek: bir nesne olmalı";
+    QTest::newRow("scale not an object")
+        << changed([](QJsonObject& d) { d["diger_olcekler"] = QJsonArray{1}; })
+        << "1. ölçek: bir nesne olmalı";
     QTest::newRow("missing name") << withFirstScale("olcek_adi", QJsonValue::Undefined)
                                   << "1. ölçek: “olcek_adi” alanı eksik";
     QTest::newRow("blank name") << withFirstScale("olcek_adi", "   ") << "ölçek adı boş";
@@ -193,35 +194,42 @@ void TestScaleFile::badFilesAreRefused_data() {
     QTest::newRow("missing grades") << withFirstScale("notlar", QJsonValue::Undefined)
                                     << "“notlar” alanı eksik";
     QTest::newRow("no grades") << withFirstScale("notlar", QJsonArray()) << "hiç not yok";
-    QTest::newRow("source not text") << withFirstScale("kaynak", QJsonArray()) << "“kaynak” alanı metin olmalı";
+    QTest::newRow("source not text") << withFirstScale("kaynak", QJsonArray())
+                                     << "“kaynak” alanı metin olmalı";
     QTest::newRow("missing value") << withFirstGrade("sayisal_not", QJsonValue::Undefined)
                                    << "(“Harfler”), 1. not: “sayisal_not” alanı eksik";
     QTest::newRow("value as text") << withFirstGrade("sayisal_not", "4") << "“sayisal_not” alanı sayı olmalı";
     QTest::newRow("value true") << withFirstGrade("sayisal_not", true) << "“sayisal_not” alanı sayı olmalı";
-    QTest::newRow("missing status") << withFirstGrade("durum", QJsonValue::Undefined) << "“durum” alanı eksik";
-    QTest::newRow("unknown status") << withFirstGrade("durum", "GEÇTİ") << "durum “Geçer” ya da “Kalır” olmalı";
+    QTest::newRow("missing status") << withFirstGrade("durum", QJsonValue::Undefined)
+                                    << "“durum” alanı eksik";
+    QTest::newRow("unknown status") << withFirstGrade("durum", "GEÇTİ")
+                                    << "durum “Geçer” ya da “Kalır” olmalı";
     QTest::newRow("missing letter") << withFirstGrade("harf_notu", QJsonValue::Undefined)
                                     << "harf notu boş ya da eksik";
     QTest::newRow("letter a number") << withFirstGrade("harf_notu", 4) << "“harf_notu” alanı metin olmalı";
     QTest::newRow("duplicate value") << withFirstGrade("sayisal_not", 3) << "3 değeri iki kez var";
-    QTest::newRow("duplicate value at 15 digits") << withFirstGrade("sayisal_not", 3.0000000000000004)
-                                                  << "3 değeri iki kez var";
+    QTest::newRow("duplicate value at 15 digits")
+        << withFirstGrade("sayisal_not", 3.0000000000000004) << "3 değeri iki kez var";
     QTest::newRow("duplicate letter") << withFirstGrade("harf_notu", "b") << "“B” harf notu iki kez var";
     QTest::newRow("pass below fail") << withFirstGrade("sayisal_not", -1)
                                      << "geçer not -1, kalır not 0 değerinden düşük";
-    QTest::newRow("no fail grade") << withSecondScaleGrades(QJsonArray{QJsonObject{{"sayisal_not", 1}, {"durum", "Geçer"}}})
+    QTest::newRow("no fail grade") << withSecondScaleGrades(
+                                          QJsonArray{QJsonObject{{"sayisal_not", 1}, {"durum", "Geçer"}}})
                                    << "2. ölçek (“Yüzlük”): ölçekte kalır not yok";
-    QTest::newRow("no pass grade") << withSecondScaleGrades(QJsonArray{QJsonObject{{"sayisal_not", 1}, {"durum", "Kalır"}}})
+    QTest::newRow("no pass grade") << withSecondScaleGrades(
+                                          QJsonArray{QJsonObject{{"sayisal_not", 1}, {"durum", "Kalır"}}})
                                    << "2. ölçek (“Yüzlük”): ölçekte geçer not yok";
     QTest::newRow("infinite value") << QByteArray(valid).replace("50.5", "1e999") << "yarıda kesilmiş";
     QTest::newRow("nan value") << QByteArray(valid).replace("50.5", "NaN") << "yarıda kesilmiş";
     QTest::newRow("10002 grades") << withSecondScaleGrades(numericGrades(10002))
                                   << "2. ölçek (“Yüzlük”): ölçekte 10.001 nottan fazla not var";
     QTest::newRow("unknown level") << changed([](QJsonObject& d) {
-        d["dornela_olcekleri"] = QJsonArray{QJsonObject{{"olcek_adi", "X"}, {"egitim_duzeyi", "Lise"}, {"max_KN", 2}}};
+        d["dornela_olcekleri"] =
+            QJsonArray{QJsonObject{{"olcek_adi", "X"}, {"egitim_duzeyi", "Lise"}, {"max_KN", 2}}};
     }) << "1. Dornela ölçeği (“X”): eğitim düzeyi";
     QTest::newRow("home max fail 1") << changed([](QJsonObject& d) {
-        d["dornela_olcekleri"] = QJsonArray{QJsonObject{{"olcek_adi", "X"}, {"egitim_duzeyi", "Lisans"}, {"max_KN", 1}}};
+        d["dornela_olcekleri"] =
+            QJsonArray{QJsonObject{{"olcek_adi", "X"}, {"egitim_duzeyi", "Lisans"}, {"max_KN", 1}}};
     }) << "“max_KN” 2 (CC) ya da 1,5 (DC) olmalı";
 }
 
@@ -252,7 +260,8 @@ void TestScaleFile::hugeFilesAreRefusedUnread() {
 
     const ReadResult missing = ReadScaleFile(dir.filePath(QStringLiteral("yok.zolcek")));
     QVERIFY(!missing.ok());
-    QVERIFY2(missing.error.contains(QStringLiteral("“yok.zolcek” dosyası açılamadı")), qPrintable(missing.error));
+    QVERIFY2(missing.error.contains(QStringLiteral("“yok.zolcek” dosyası açılamadı")),
+             qPrintable(missing.error));
 }
 
 void TestScaleFile::savingWritesTheWholeFile() {
@@ -286,10 +295,28 @@ void TestScaleFile::libraryHoldsRealSourcedScales() {
         names.insert(scale.name);
         countries.insert(scale.country);
     }
-    for (const char* country :
-         {"Avrupa Yükseköğretim Alanı", "Amerika Birleşik Devletleri", "Birleşik Krallık", "Almanya", "Avusturya",
-          "İsviçre", "Fransa", "Belçika", "İtalya", "İspanya", "Portekiz", "Hollanda", "Polonya", "Rusya", "Ukrayna",
-          "Yunanistan", "Türkiye", "Azerbaycan", "Kazakistan", "İran", "Çin", "Hindistan"})
+    for (const char* country : {"Avrupa Yükseköğretim Alanı",
+                                "Amerika Birleşik Devletleri",
+                                "Birleşik Krallık",
+                                "Almanya",
+                                "Avusturya",
+                                "İsviçre",
+                                "Fransa",
+                                "Belçika",
+                                "İtalya",
+                                "İspanya",
+                                "Portekiz",
+                                "Hollanda",
+                                "Polonya",
+                                "Rusya",
+                                "Ukrayna",
+                                "Yunanistan",
+                                "Türkiye",
+                                "Azerbaycan",
+                                "Kazakistan",
+                                "İran",
+                                "Çin",
+                                "Hindistan"})
         QVERIFY2(countries.contains(QString::fromUtf8(country)), country);
 }
 
@@ -300,8 +327,8 @@ void TestScaleFile::libraryIsShippedReadOnlyInTheApplicationFolder() {
     QVERIFY(copy.open(QIODevice::ReadOnly));
     QVERIFY(source.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), source.readAll());
-    QVERIFY(!(QFileInfo(shipped).permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup |
-                                                   QFileDevice::WriteOther)));
+    QVERIFY(!(QFileInfo(shipped).permissions() &
+              (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther)));
 }
 
 QTEST_GUILESS_MAIN(TestScaleFile)
