@@ -63,8 +63,8 @@ SCALES = [
           "Fail. Sayısal değer her sınıfın alt sınırıdır.",
           letters([("First", 70), ("2:1", 60), ("2:2", 50), ("Third", 40), ("Fail", 0)], 4)),
     scale("Almanya 1,0–5,0", H, "Almanya",
-          "KMK, Ländergemeinsame Strukturvorgaben für die Akkreditierung von Bachelor- und "
-          "Masterstudiengängen; üniversitelerin Prüfungsordnung'ları (0,3 ara notlar; 0,7, 4,3, 4,7 yok)",
+          "Alman üniversitelerinin sınav yönetmelikleri (Prüfungsordnung): 1,0 … 4,0 geçer, 5,0 kalır; "
+          "ara notlar 0,3 farkla, 0,7, 4,3 ve 4,7 kullanılmaz",
           "Alman notu küçüldükçe iyidir; 1,0–4,0 geçer, 5,0 kalır. Not harf alanında yazıldığı gibi durur "
           "ve öyle girilir (1,0 … 5,0, ondalığıyla); sayısal değer 10 × (6 − not) alınmıştır (1,0 → 50, "
           "4,0 → 20, 5,0 → 10): değer notla birlikte büyür, geçer notlar kalır notun üstünde kalır ve hiçbir "
@@ -72,8 +72,8 @@ SCALES = [
           letters([(g, round(10 * (6 - float(g.replace(",", "."))))) for g in
                    ["1,0", "1,3", "1,7", "2,0", "2,3", "2,7", "3,0", "3,3", "3,7", "4,0", "5,0"]], 10)),
     scale("Avusturya 1–5", H, "Avusturya",
-          "Universitätsgesetz 2002 (UG), § 73 Abs. 1: sehr gut (1), gut (2), befriedigend (3), "
-          "genügend (4), nicht genügend (5)",
+          "Universitätsgesetz 2002 (UG), Beurteilung des Studienerfolges: sehr gut (1), gut (2), "
+          "befriedigend (3), genügend (4), nicht genügend (5)",
           "Avusturya notu küçüldükçe iyidir; 1–4 geçer, 5 kalır. Not harf alanında yazıldığı gibi (1 … 5); "
           "sayısal değer 10 × (6 − not) (1 → 50, 4 → 20, 5 → 10): değer notla birlikte büyür, geçer notlar "
           "kalır notun üstünde kalır ve hiçbir değer bir notun yazılışıyla karışmaz.",
@@ -109,8 +109,7 @@ SCALES = [
           "verilen bir ayrımdır, ayrı not değildir.",
           numbers(10, 0, 0.1, 4.9)),
     scale("Portekiz 20'lik", S, "Portekiz",
-          "Decreto-Lei n.º 42/2005, art. 16 (escala de classificação portuguesa: 0 a 20, "
-          "10 ve üstü geçer)",
+          "Decreto-Lei n.º 42/2005 (escala de classificação portuguesa: 0 a 20, 10 ve üstü geçer)",
           "20'den 0'a tam puan aralıkla; 10 ve üstü geçer.",
           numbers(20, 0, 1, 9)),
     scale("Hollanda 10'luk", S, "Hollanda",
