@@ -1,8 +1,6 @@
 #include "HomeScaleExchange.h"
 
 #include "store/DataView.h"
-#include "store/StoreError.h"
-#include "store/StoreTransaction.h"
 #include "ui/MessageService.h"
 #include "ui/ScaleFileDialogs.h"
 
@@ -16,13 +14,6 @@ library::HomeScale homeScaleOf(const QSqlRecord& row) {
     return {row.value(QStringLiteral("olcek_adi")).toString(),
             row.value(QStringLiteral("egitim_duzeyi")).toString(),
             row.value(QStringLiteral("max_KN")).toDouble()};
-}
-
-QStringList namesOf(const DataView& scales) {
-    QStringList names;
-    for (const QSqlRecord& row : scales.Rows())
-        names.append(row.value(QStringLiteral("olcek_adi")).toString());
-    return names;
 }
 
 } // namespace
@@ -80,34 +71,13 @@ bool ImportHomeScales(DataView& scales, DataView& grades, QWidget* owner) {
     }
     if (!ConfirmImport(lines, owner))
         return false;
-    const QVector<std::optional<QString>> chosen = ImportNames(names, namesOf(scales), owner);
-
-    // One transaction for the whole file, as for other scales.
-    int added = 0;
-    bool complete = true;
-    try {
-        StoreTransaction all(scales);
-        for (qsizetype i = 0; i < chosen.size() && complete; ++i) {
-            if (!chosen.at(i))
-                continue;
-            complete = AddHomeScale(scales, grades, file->homeScales.at(i), *chosen.at(i), owner).saved;
-            added += complete ? 1 : 0;
-        }
-        if (complete)
-            all.commit();
-    } catch (const StoreError& error) {
-        ShowMessage(error.text(), StyleOk, IconStop, owner);
-        complete = false;
-    }
-    if (!complete) {
-        try {
-            scales.Refresh();
-        } catch (const StoreError&) {
-        }
-        return false;
-    }
-    ShowMessage(ImportReport(added, static_cast<int>(chosen.size()) - added), StyleOk, IconInfo, owner);
-    return added > 0;
+    const QVector<std::optional<QString>> chosen = ImportNames(names, ScaleNames(scales), owner);
+    return AddScalesTogether(
+        scales, chosen,
+        [&](qsizetype index, const QString& name) {
+            return AddHomeScale(scales, grades, file->homeScales.at(index), name, owner).saved;
+        },
+        owner);
 }
 
 } // namespace zendaro

@@ -4,7 +4,6 @@
 #include "store/DataView.h"
 #include "store/Queries.h"
 #include "store/StoreError.h"
-#include "store/StoreTransaction.h"
 #include "store/TurkishText.h"
 #include "ui/MessageService.h"
 #include "ui/ScaleFileDialogs.h"
@@ -38,13 +37,6 @@ library::OtherScale StoredOtherScale(const QString& databasePath, qint64 id) {
         scale.grades.append(grade);
     }
     return scale;
-}
-
-QStringList ScaleNames(const DataView& scales) {
-    QStringList names;
-    for (const QSqlRecord& row : scales.Rows())
-        names.append(row.value(QStringLiteral("olcek_adi")).toString());
-    return names;
 }
 
 OtherSaveResult AddOtherScale(DataView& scales, DataView& grades, const library::OtherScale& scale,
@@ -106,35 +98,12 @@ bool ImportOtherScales(DataView& scales, DataView& grades, const RegionalSetting
     if (!ConfirmImport(lines, owner))
         return false;
     const QVector<std::optional<QString>> chosen = ImportNames(names, ScaleNames(scales), owner);
-
-    // One transaction for the whole file: a save that refuses (it tells the
-    // user why) or fails leaves none of the file's scales behind.
-    int added = 0;
-    bool complete = true;
-    try {
-        StoreTransaction all(scales);
-        for (qsizetype i = 0; i < chosen.size() && complete; ++i) {
-            if (!chosen.at(i))
-                continue;
-            complete =
-                AddOtherScale(scales, grades, file->otherScales.at(i), *chosen.at(i), settings, owner).saved;
-            added += complete ? 1 : 0;
-        }
-        if (complete)
-            all.commit();
-    } catch (const StoreError& error) {
-        ShowMessage(error.text(), StyleOk, IconStop, owner);
-        complete = false;
-    }
-    if (!complete) {
-        try {
-            scales.Refresh(); // the file as it is again
-        } catch (const StoreError&) {
-        }
-        return false;
-    }
-    ShowMessage(ImportReport(added, static_cast<int>(chosen.size()) - added), StyleOk, IconInfo, owner);
-    return added > 0;
+    return AddScalesTogether(
+        scales, chosen,
+        [&](qsizetype index, const QString& name) {
+            return AddOtherScale(scales, grades, file->otherScales.at(index), name, settings, owner).saved;
+        },
+        owner);
 }
 
 QString ScaleLine(const library::OtherScale& scale) {

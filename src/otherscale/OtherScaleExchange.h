@@ -15,9 +15,6 @@ class DataView;
 // letter scale with its letters, a numeric scale by its values alone.
 library::OtherScale StoredOtherScale(const QString& databasePath, qint64 id);
 
-// The names of the scales a scale view holds.
-QStringList ScaleNames(const DataView& scales);
-
 // Adds a scale of a file (or of the library) as a new other scale under
 // `name`, through the editor's save with all its checks, in one transaction.
 // Its letters (letter scales only), values and statuses form the working

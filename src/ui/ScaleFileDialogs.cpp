@@ -1,12 +1,16 @@
 #include "ScaleFileDialogs.h"
 
 #include "MessageService.h"
+#include "store/DataView.h"
+#include "store/StoreError.h"
+#include "store/StoreTransaction.h"
 #include "store/TurkishText.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlRecord>
 
 namespace zendaro {
 
@@ -115,6 +119,13 @@ bool ConfirmImport(const QStringList& scaleLines, QWidget* owner) {
     return ShowMessage(text, StyleYesNo, IconInfo, owner) != ResultHayir;
 }
 
+QStringList ScaleNames(const DataView& scales) {
+    QStringList names;
+    for (const QSqlRecord& row : scales.Rows())
+        names.append(row.value(QStringLiteral("olcek_adi")).toString());
+    return names;
+}
+
 bool NameTaken(const QString& name, const QStringList& taken) {
     const QString trimmed = name.trimmed();
     return std::any_of(taken.begin(), taken.end(),
@@ -159,6 +170,35 @@ QString ImportReport(int added, int skipped) {
     if (skipped > 0)
         text += QStringLiteral(" %1 ölçek atlandı.").arg(skipped);
     return text;
+}
+
+bool AddScalesTogether(DataView& scales, const QVector<std::optional<QString>>& names,
+                       const std::function<bool(qsizetype index, const QString& name)>& add, QWidget* owner) {
+    int added = 0;
+    bool complete = true;
+    try {
+        StoreTransaction all(scales);
+        for (qsizetype i = 0; i < names.size() && complete; ++i) {
+            if (!names.at(i))
+                continue;
+            complete = add(i, *names.at(i));
+            added += complete ? 1 : 0;
+        }
+        if (complete)
+            all.commit();
+    } catch (const StoreError& error) {
+        ShowMessage(error.text(), StyleOk, IconStop, owner);
+        complete = false;
+    }
+    if (!complete) {
+        try {
+            scales.Refresh(); // the file as it is again
+        } catch (const StoreError&) {
+        }
+        return false;
+    }
+    ShowMessage(ImportReport(added, static_cast<int>(names.size()) - added), StyleOk, IconInfo, owner);
+    return added > 0;
 }
 
 } // namespace zendaro

@@ -5,11 +5,14 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 #include <optional>
 
 class QWidget;
 
 namespace zendaro {
+
+class DataView;
 
 // Where a scale file is written or read from: the real chooser asks with the
 // platform's file dialogs; tests install one that answers with paths of their own.
@@ -56,6 +59,9 @@ bool ConfirmImport(const QStringList& scaleLines, QWidget* owner);
 // name ("Evet") or to skip it ("Hayır": no name).
 QVector<std::optional<QString>> ImportNames(const QStringList& names, QStringList taken, QWidget* owner);
 
+// The names (olcek_adi) of the scales a scale view holds.
+QStringList ScaleNames(const DataView& scales);
+
 // True when `name` is among `taken` (trimmed, Turkish letter case ignored).
 bool NameTaken(const QString& name, const QStringList& taken);
 
@@ -65,5 +71,13 @@ QString FreeName(const QString& name, const QStringList& taken);
 
 // The report after an import: how many scales were added and skipped.
 QString ImportReport(int added, int skipped);
+
+// Adds the scales of a file under their chosen names (no name: skipped), all
+// in one transaction on the file of `scales`: `add` stores scale `index` and
+// tells whether it was stored (a refusing save has told the user why). A
+// refusal or a store failure undoes them all and `scales` shows the file as
+// it is again; otherwise the report is shown. True when scales were added.
+bool AddScalesTogether(DataView& scales, const QVector<std::optional<QString>>& names,
+                       const std::function<bool(qsizetype index, const QString& name)>& add, QWidget* owner);
 
 } // namespace zendaro

@@ -52,6 +52,7 @@ private slots:
     void exportAsksBeforeOverwriting();
     void nameClashAddsUnderAFreeNameOrSkips();
     void declinedImportAddsNothing();
+    void aFailingScaleUndoesTheWholeFile();
     void badFilesChangeNothing_data();
     void badFilesChangeNothing();
     void buttonsOnlyWhileBrowsing();
@@ -155,6 +156,28 @@ void TestOtherScaleExchange::declinedImportAddsNothing() {
     to.click("BTN_ICE_AKTAR");
     QCOMPARE(to.messages.messages.size(), 1);
     QCOMPARE(fileBytes(to.db.path()), before);
+}
+
+void TestOtherScaleExchange::aFailingScaleUndoesTheWholeFile() {
+    ScaleFileAnswers files;
+    files.openPath = dir_.filePath(QStringLiteral("yarim.zolcek"));
+    writeFile(files.openPath, R"({"bicim": "ZENDARO-OLCEK", "surum": 1, "diger_olcekler": [
+        {"olcek_adi": "Birinci", "not_sistemi": "Harf Notu", "notlar": [
+            {"harf_notu": "G", "sayisal_not": 2, "durum": "Geçer"}, {"harf_notu": "K", "sayisal_not": 1, "durum": "Kalır"}]},
+        {"olcek_adi": "İkinci", "not_sistemi": "Harf Notu", "notlar": [
+            {"harf_notu": "G", "sayisal_not": 2, "durum": "Geçer"}, {"harf_notu": "PATLA", "sayisal_not": 1, "durum": "Kalır"}]}]})");
+    // The store refuses one grade of the second scale.
+    EditorDriver to(
+        QStringLiteral("CREATE TRIGGER patla BEFORE INSERT ON diger_notlar WHEN NEW.harf_notu = 'PATLA' "
+                       "BEGIN SELECT RAISE(ABORT, 'yazılamadı'); END;"));
+    const QByteArray before = fileBytes(to.db.path());
+    to.click("BTN_ICE_AKTAR");
+    QCOMPARE(to.messages.messages.size(), 2); // what the file holds; the store's failure
+    QVERIFY2(to.messages.texts().last().contains(QStringLiteral("yazılamadı")),
+             qPrintable(to.messages.texts().last()));
+    QCOMPARE(to.count("SELECT count(*) FROM diger_olcek"), 0);
+    QCOMPARE(fileBytes(to.db.path()), before);
+    QCOMPARE(to.rows("DG_DIGER_OLCEKLER"), 0);
 }
 
 void TestOtherScaleExchange::badFilesChangeNothing_data() {
