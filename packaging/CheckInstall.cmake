@@ -1,6 +1,6 @@
 # Installs a build into a fresh folder and checks that the folder is the
 # self-contained application folder: the program, the database, the help page,
-# the desktop entry (naming that folder) and its icon.
+# the scale library, the desktop entry (naming that folder) and its icon.
 #   cmake -DBUILD_DIR=<build folder> -DPREFIX=<empty folder to install into> -P CheckInstall.cmake
 cmake_minimum_required(VERSION 3.25)
 if(NOT BUILD_DIR OR NOT PREFIX)
@@ -14,7 +14,7 @@ if(NOT rc EQUAL 0)
 endif()
 
 set(problems "")
-foreach(f zendaro donustur.evk HELP/KH.html zendaro.desktop zendaro.svg)
+foreach(f zendaro donustur.evk KUTUPHANE.zolcek HELP/KH.html zendaro.desktop zendaro.svg)
   if(NOT EXISTS "${PREFIX}/${f}")
     string(APPEND problems "missing ${f}\n")
   endif()

@@ -55,6 +55,13 @@ inline constexpr auto EditCreateNormal = ":/pictures/edit_create_normal.svg";
 inline constexpr auto EditCreateLight = ":/pictures/edit_create_light.svg";
 inline constexpr auto EditAddGradeNormal = ":/pictures/edit_addgrade_normal.svg";
 inline constexpr auto EditAddGradeLight = ":/pictures/edit_addgrade_light.svg";
+// Scale library and scale files (an open book, an arrow into and out of a tray).
+inline constexpr auto EditLibraryNormal = ":/pictures/edit_library_normal.svg";
+inline constexpr auto EditLibraryLight = ":/pictures/edit_library_light.svg";
+inline constexpr auto EditImportNormal = ":/pictures/edit_import_normal.svg";
+inline constexpr auto EditImportLight = ":/pictures/edit_import_light.svg";
+inline constexpr auto EditExportNormal = ":/pictures/edit_export_normal.svg";
+inline constexpr auto EditExportLight = ":/pictures/edit_export_light.svg";
 
 // About window, 64 x 64: number 0 (shown first) and number 1.
 inline constexpr auto About0 = ":/pictures/about_0.svg";

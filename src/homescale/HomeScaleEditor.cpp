@@ -1,5 +1,6 @@
 #include "HomeScaleEditor.h"
 
+#include "homescale/HomeScaleExchange.h"
 #include "homescale/HomeScaleModel.h"
 #include "resources/Pictures.h"
 #include "store/Queries.h"
@@ -166,6 +167,18 @@ void HomeScaleEditor::buildButtons() {
     connect(MakePictureButton(editButtons_, "BTN_OLCEK_KAYDET", "KAYDET", "Ölçeği Kaydet",
                               pictures::EditSaveNormal, pictures::EditSaveLight, 4200, 150),
             &PictureBttn::LClick, this, &HomeScaleEditor::save);
+
+    // The scale files, between the help button and "ANA MENÜ", level with their middle.
+    importButton_ = MakePictureButton(this, "BTN_ICE_AKTAR", "İçe Aktar", "İçe Aktar",
+                                      pictures::EditImportNormal, pictures::EditImportLight, 4620, 8280);
+    connect(importButton_, &PictureBttn::LClick, this, [this] {
+        ImportHomeScales(scales_, grades_, this);
+        scaleList_->redraw();
+        showCurrentScale();
+    });
+    exportButton_ = MakePictureButton(this, "BTN_DISA_AKTAR", "Dışa Aktar", "Dışa Aktar",
+                                      pictures::EditExportNormal, pictures::EditExportLight, 6540, 8280);
+    connect(exportButton_, &PictureBttn::LClick, this, [this] { ExportHomeScales(scales_, this); });
 }
 
 void HomeScaleEditor::load() {
@@ -188,6 +201,8 @@ void HomeScaleEditor::setState(State state) {
     editButtons_->setVisible(!browsing);
     gradeList_->setVisible(state != State::Adding);
     backButton()->setVisible(browsing);
+    importButton_->setVisible(browsing);
+    exportButton_->setVisible(browsing);
 }
 
 void HomeScaleEditor::clearBoxes() {

@@ -61,6 +61,8 @@ private:
     QVector<QLabel*> ladderLabels_;
     QFrame* browseButtons_;
     QFrame* editButtons_;
+    PictureBttn* importButton_; // BTN_ICE_AKTAR
+    PictureBttn* exportButton_; // BTN_DISA_AKTAR
 };
 
 } // namespace zendaro

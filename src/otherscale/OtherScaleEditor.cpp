@@ -1,6 +1,8 @@
 #include "OtherScaleEditor.h"
 
+#include "LibraryWindow.h"
 #include "OtherScaleEntry.h"
+#include "OtherScaleExchange.h"
 #include "OtherScaleSave.h"
 #include "OtherScaleTexts.h"
 #include "conversion/NumberText.h"
@@ -57,6 +59,9 @@ void OtherScaleEditor::wire() {
     connect(ui_.save, &PictureBttn::LClick, this, &OtherScaleEditor::SaveScale);
     connect(ui_.generate, &PictureBttn::LClick, entry_, &OtherScaleEntry::GenerateEqualIntervalScale);
     connect(ui_.addGrade, &PictureBttn::LClick, entry_, &OtherScaleEntry::AddGradeToScale);
+    connect(ui_.toFile, &PictureBttn::LClick, this, [this] { ExportOtherScales(scales_, this); });
+    connect(ui_.fromFile, &PictureBttn::LClick, this, &OtherScaleEditor::importScales);
+    connect(ui_.library, &PictureBttn::LClick, this, &OtherScaleEditor::openLibrary);
 }
 
 void OtherScaleEditor::showEvent(QShowEvent* event) {
@@ -92,6 +97,8 @@ void OtherScaleEditor::applyState(State state) {
     ui_.browseButtons->setVisible(browsing);
     ui_.editButtons->setVisible(!browsing);
     backButton()->setVisible(browsing);
+    for (PictureBttn* button : {ui_.library, ui_.fromFile, ui_.toFile})
+        button->setVisible(browsing);
 }
 
 void OtherScaleEditor::clearScaleBoxes() {
@@ -182,6 +189,25 @@ void OtherScaleEditor::deleteScale() {
     ui_.scaleList->redraw();
     ui_.gradeView->show();
     ShowSelectedScale();
+}
+
+void OtherScaleEditor::importScales() {
+    ImportOtherScales(scales_, grades_, settings_, this);
+    ui_.scaleList->redraw();
+    ShowSelectedScale();
+}
+
+void OtherScaleEditor::openLibrary() {
+    std::optional<QVector<library::OtherScale>> scales = ReadScaleLibrary(scales_.DatabaseName(), this);
+    if (!scales)
+        return;
+    auto* window = new LibraryWindow(std::move(*scales), scales_, grades_, settings_, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &QDialog::accepted, this, [this] {
+        ui_.scaleList->redraw();
+        ShowSelectedScale();
+    });
+    window->open();
 }
 
 void OtherScaleEditor::cancel() {

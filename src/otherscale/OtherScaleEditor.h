@@ -51,6 +51,8 @@ private:
     void deleteScale();
     void cancel();
     void rereadWorkingList();
+    void importScales();
+    void openLibrary(); // FRMKUTUPHANE
 
     DataView scales_;
     DataView grades_;

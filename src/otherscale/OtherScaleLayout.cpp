@@ -140,6 +140,15 @@ void buildButtons(QWidget* window, OtherScaleLayout& ui) {
     ui.save = MakePictureButton(ui.editButtons, "BTN_OLCEK_KAYDET", "KAYDET", "Ölçeği Kaydet",
                                 pictures::EditSaveNormal, pictures::EditSaveLight, 4200, 240);
     ui.editButtons->hide();
+
+    // The library and the scale files, between the help button and "ANA MENÜ",
+    // level with their middle.
+    ui.library = MakePictureButton(window, "BTN_KUTUPHANE", "Kütüphaneden Ekle", "Kütüphaneden Ekle",
+                                   pictures::EditLibraryNormal, pictures::EditLibraryLight, 1740, 8280);
+    ui.fromFile = MakePictureButton(window, "BTN_ICE_AKTAR", "İçe Aktar", "İçe Aktar",
+                                    pictures::EditImportNormal, pictures::EditImportLight, 4620, 8280);
+    ui.toFile = MakePictureButton(window, "BTN_DISA_AKTAR", "Dışa Aktar", "Dışa Aktar",
+                                  pictures::EditExportNormal, pictures::EditExportLight, 6540, 8280);
 }
 
 // An opaque frame takes the colour the window's background picture has where it lies.

@@ -27,6 +27,9 @@ struct OtherScaleLayout {
     PictureBttn* save = nullptr;        // BTN_OLCEK_KAYDET
     PictureBttn* generate = nullptr;    // BTN_OLCEK_OLUSTUR
     PictureBttn* addGrade = nullptr;    // BTN_OLCEGE_EKLE
+    PictureBttn* library = nullptr;     // BTN_KUTUPHANE
+    PictureBttn* fromFile = nullptr;    // BTN_ICE_AKTAR
+    PictureBttn* toFile = nullptr;      // BTN_DISA_AKTAR
 };
 
 // Builds every control of the other-scale editor on `window` at its place:
@@ -34,7 +37,8 @@ struct OtherScaleLayout {
 // working-list grid DG_ARRAY (bound later), the two button frames, the
 // parameter frame with the distribution, equal-interval and manual-entry
 // frames inside it (the manual-entry frame above the equal-interval frame it
-// overlaps), and the tab order of the boxes and lists.
+// overlaps), the library and scale-file buttons in the free strip between the
+// help button and "ANA MENÜ", and the tab order of the boxes and lists.
 OtherScaleLayout BuildOtherScaleLayout(QWidget* window, DataView* scales, DataView* grades,
                                        const NumberFormat& numbers);
 
