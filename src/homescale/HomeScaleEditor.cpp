@@ -57,7 +57,8 @@ HomeScaleEditor::HomeScaleEditor(const QString& databasePath, const NumberFormat
                            QStringLiteral("BTN_OLCEK_EKLE"), QStringLiteral("BTN_OLCEK_VAZGEC"),
                            QStringLiteral("BTN_OLCEK_KAYDET"), QStringLiteral("TXT_OLCEK_ADI"),
                            QStringLiteral("CMB_EGITIM_DUZEYI"), QStringLiteral("CMB_MAX_KN"),
-                           QStringLiteral("BTN_HELP"), QStringLiteral("BTN_BACK")});
+                           QStringLiteral("BTN_HELP"), QStringLiteral("BTN_ICE_AKTAR"),
+                           QStringLiteral("BTN_DISA_AKTAR"), QStringLiteral("BTN_BACK")});
     ChooseByTypedLetters(this);
     load();
 }

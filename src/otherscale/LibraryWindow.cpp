@@ -107,7 +107,7 @@ LibraryWindow::LibraryWindow(QVector<library::OtherScale> scales, DataView& edit
                      {{QStringLiteral("Ülke"), {}, false},
                       {QStringLiteral("Ölçek Adı"), {}, false},
                       {QStringLiteral("Not Sistemi"), {}, false}},
-                     settings_.locale);
+                     settings_.numbers());
     list_->setColumnWidth(0, twips(1560));
     list_->setColumnWidth(1, twips(2520));
     list_->horizontalHeader()->setStretchLastSection(true);

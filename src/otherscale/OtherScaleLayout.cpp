@@ -234,6 +234,9 @@ void setTabOrder(QWidget* window) {
                            "TXT_NOT_EKLEME_SAYISAL_NOT",
                            "BTN_OLCEGE_EKLE",
                            "BTN_HELP",
+                           "BTN_KUTUPHANE",
+                           "BTN_ICE_AKTAR",
+                           "BTN_DISA_AKTAR",
                            "BTN_BACK"};
     QStringList names;
     for (const char* name : order)

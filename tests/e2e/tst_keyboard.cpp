@@ -436,10 +436,12 @@ void KeyboardTest::tabGoesRoundEveryControlInReadingOrder_data() {
                                           "BTN_BACK"};
     QTest::newRow("home scales") << "FRMDORNELAOLCEK"
                                  << QStringList{"DG_DORNELA_OLCEKLER", "BTN_OLCEK_DUZENLE", "BTN_OLCEK_SIL",
-                                                "BTN_OLCEK_EKLE",      "BTN_HELP",          "BTN_BACK"};
+                                                "BTN_OLCEK_EKLE",      "BTN_HELP",          "BTN_ICE_AKTAR",
+                                                "BTN_DISA_AKTAR",      "BTN_BACK"};
     QTest::newRow("other scales") << "FRMDIGEROLCEK"
                                   << QStringList{"DG_DIGER_OLCEKLER", "DG_DIGER_NOTLAR", "BTN_OLCEK_DUZENLE",
                                                  "BTN_OLCEK_SIL",     "BTN_OLCEK_EKLE",  "BTN_HELP",
+                                                 "BTN_KUTUPHANE",     "BTN_ICE_AKTAR",   "BTN_DISA_AKTAR",
                                                  "BTN_BACK"};
     QTest::newRow("message box") << "MsgForm" << QStringList{"ActBttn", "MainShpe", "ActBttn"};
 }
