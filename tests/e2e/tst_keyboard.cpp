@@ -10,11 +10,15 @@
 #include "conversion/BatchWindow.h"
 #include "conversion/OneToOneWindow.h"
 #include "homescale/HomeScaleEditor.h"
+#include "library/ScaleFile.h"
+#include "otherscale/LibraryWindow.h"
 #include "otherscale/OtherScaleEditor.h"
 #include "shell/AboutWindow.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainMenu.h"
 #include "shell/Shell.h"
+#include "store/DataView.h"
+#include "store/Queries.h"
 #include "ui/DataGrid.h"
 #include "ui/KeyboardAccess.h"
 #include "ui/MsgForm.h"
@@ -158,6 +162,23 @@ std::unique_ptr<QWidget> makeWindow(const QString& name, const QString& database
         return std::make_unique<HomeScaleEditor>(database, regional.numbers(), navigator);
     if (name == QLatin1String("FRMDIGEROLCEK"))
         return std::make_unique<OtherScaleEditor>(database, regional, navigator);
+    if (name == QLatin1String("FRMKUTUPHANE")) {
+        // The library window adds through the editor's views: they go with the window.
+        auto* scales = new DataView;
+        auto* grades = new DataView;
+        for (DataView* view : {scales, grades})
+            view->SetDatabaseName(database);
+        scales->SetRecordSource(queries::Q3());
+        scales->Refresh();
+        const library::ReadResult read =
+            library::ReadScaleFile(QStringLiteral(ZENDARO_SOURCE_DIR "/data/library/KUTUPHANE.zolcek"));
+        auto window = std::make_unique<LibraryWindow>(read.file ? read.file->otherScales
+                                                                : QVector<library::OtherScale>{},
+                                                      *scales, *grades, regional, nullptr);
+        scales->setParent(window.get());
+        grades->setParent(window.get());
+        return window;
+    }
     if (name == QLatin1String("FRMHELP"))
         return std::make_unique<HelpWindow>();
     if (name == QLatin1String("FRMABOUT"))
@@ -179,10 +200,10 @@ QStringList reachable(QWidget* window) {
     return names;
 }
 
-const QStringList AllWindows{QStringLiteral("FRMMAIN"),       QStringLiteral("FRMBIREBIR"),
-                             QStringLiteral("FRMCOGUL"),      QStringLiteral("FRMDORNELAOLCEK"),
-                             QStringLiteral("FRMDIGEROLCEK"), QStringLiteral("FRMHELP"),
-                             QStringLiteral("FRMABOUT"),      QStringLiteral("MsgForm")};
+const QStringList AllWindows{
+    QStringLiteral("FRMMAIN"),         QStringLiteral("FRMBIREBIR"),    QStringLiteral("FRMCOGUL"),
+    QStringLiteral("FRMDORNELAOLCEK"), QStringLiteral("FRMDIGEROLCEK"), QStringLiteral("FRMHELP"),
+    QStringLiteral("FRMABOUT"),        QStringLiteral("MsgForm"),       QStringLiteral("FRMKUTUPHANE")};
 
 } // namespace
 
