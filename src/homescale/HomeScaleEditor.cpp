@@ -4,6 +4,7 @@
 #include "homescale/HomeScaleModel.h"
 #include "resources/Pictures.h"
 #include "store/Queries.h"
+#include "ui/BoxCaption.h"
 #include "ui/DataGrid.h"
 #include "ui/Fonts.h"
 #include "ui/KeyboardAccess.h"
@@ -21,14 +22,6 @@
 namespace zendaro {
 
 namespace {
-
-QLabel* caption(QWidget* parent, const QString& text, QRect place) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(place);
-    label->setFont(legacyFont(QStringLiteral("Times New Roman"), 11.25));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
 
 QFrame* buttonFrame(QWidget* parent, const char* name) {
     auto* frame = new QFrame(parent);
@@ -102,7 +95,8 @@ void HomeScaleEditor::buildEditPanel() {
     editPanel_->setObjectName(QStringLiteral("CER_OLCEK_DUZENLEME"));
     editPanel_->setGeometry(twipsRect(6120, 2880, 5895, 5100));
 
-    QLabel* nameCaption = caption(editPanel_, QStringLiteral("Ölçek Adı :"), twipsRect(60, 300, 1620, 315));
+    QLabel* nameCaption =
+        BoxCaption(editPanel_, QStringLiteral("Ölçek Adı :"), twipsRect(60, 300, 1620, 315));
     name_ = new QLineEdit(editPanel_);
     nameCaption->setBuddy(name_);
     name_->setObjectName(QStringLiteral("TXT_OLCEK_ADI"));
@@ -110,7 +104,7 @@ void HomeScaleEditor::buildEditPanel() {
     LimitTyping(name_, 40); // a stored name is shown whole
 
     QLabel* levelCaption =
-        caption(editPanel_, QStringLiteral("Eğitim Düzeyi :"), twipsRect(60, 840, 1620, 315));
+        BoxCaption(editPanel_, QStringLiteral("Eğitim Düzeyi :"), twipsRect(60, 840, 1620, 315));
     level_ = new QComboBox(editPanel_);
     levelCaption->setBuddy(level_);
     level_->setObjectName(QStringLiteral("CMB_EGITIM_DUZEYI"));
@@ -118,7 +112,7 @@ void HomeScaleEditor::buildEditPanel() {
     level_->addItems(EducationLevels());
 
     QLabel* maxFailCaption =
-        caption(editPanel_, QStringLiteral("Max. Kalır Not :"), twipsRect(60, 1380, 1620, 315));
+        BoxCaption(editPanel_, QStringLiteral("Max. Kalır Not :"), twipsRect(60, 1380, 1620, 315));
     maxFail_ = new QComboBox(editPanel_);
     maxFailCaption->setBuddy(maxFail_);
     maxFail_->setObjectName(QStringLiteral("CMB_MAX_KN"));

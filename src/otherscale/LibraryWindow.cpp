@@ -4,6 +4,7 @@
 #include "library/LibrarySearch.h"
 #include "resources/Pictures.h"
 #include "store/DataView.h"
+#include "ui/BoxCaption.h"
 #include "ui/ColorUtils.h"
 #include "ui/DataGrid.h"
 #include "ui/Fonts.h"
@@ -24,14 +25,6 @@
 namespace zendaro {
 
 namespace {
-
-QLabel* caption(QWidget* parent, const QString& text, QRect place) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(place);
-    label->setFont(legacyFont(QStringLiteral("Times New Roman"), 11.25));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
 
 // One paragraph of the description, stacked under the one before it.
 QLabel* detail(QGroupBox* parent, const char* name, bool bold = false) {
@@ -85,7 +78,7 @@ LibraryWindow::LibraryWindow(QVector<library::OtherScale> scales, DataView& edit
     heading->setStyleSheet(QStringLiteral("color: rgb(3, 133, 209);"));
 
     // Left: the search box and the list.
-    caption(this, QStringLiteral("Ara :"), twipsRect(240, 2190, 600, 315));
+    BoxCaption(this, QStringLiteral("Ara :"), twipsRect(240, 2190, 600, 315));
     query_ = box(this, "TXT_ARA", twipsRect(900, 2190, 5055, 315));
     query_->setPlaceholderText(QStringLiteral("ülke, ölçek adı ya da not sistemi"));
     query_->setToolTip(QStringLiteral("Ülke, ölçek adı ya da not sistemiyle ara"));
@@ -126,7 +119,7 @@ LibraryWindow::LibraryWindow(QVector<library::OtherScale> scales, DataView& edit
     note_ = detail(about, "LBL_ACIKLAMA");
     paragraphs->addStretch();
 
-    caption(this, QStringLiteral("Ölçek Adı :"), twipsRect(6120, 6660, 1140, 315));
+    BoxCaption(this, QStringLiteral("Ölçek Adı :"), twipsRect(6120, 6660, 1140, 315));
     name_ = box(this, "TXT_OLCEK_ADI", twipsRect(7320, 6660, 4695, 315));
     name_->setMaxLength(library::MaxNameLength);
 
