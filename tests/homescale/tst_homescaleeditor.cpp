@@ -1,4 +1,5 @@
 #include "GuiHelpers.h"
+#include "HomeScaleFixtures.h"
 #include "RecordingMessages.h"
 #include "RecordingNavigator.h"
 #include "TestDatabase.h"
@@ -18,17 +19,6 @@ using namespace zendaro::test;
 namespace {
 
 const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
-
-// Two home scales: "Lisans" with "CC" and "Önlisans" with "DC".
-const char* twoScales = R"(
-INSERT INTO dornela_olcek (id, olcek_adi, egitim_duzeyi, max_GN, min_GN, max_KN, min_KN) VALUES
-  (1, 'Lisans Ölçeği', 'Lisans', 4, 2.5, 2.0, 0), (2, 'Önlisans Ölçeği', 'Önlisans', 4, 2.0, 1.5, 0);
-INSERT INTO dornela_notlar (olcek_id, harf_notu, sayisal_not, durum) VALUES
-  (1,'AA',4,'GEÇER'),(1,'BA',3.5,'GEÇER'),(1,'BB',3,'GEÇER'),(1,'CB',2.5,'GEÇER'),(1,'CC',2,'KALIR'),
-  (1,'DC',1.5,'KALIR'),(1,'DD',1,'KALIR'),(1,'FD',0.5,'KALIR'),(1,'FF',0,'KALIR'),
-  (2,'AA',4,'GEÇER'),(2,'BA',3.5,'GEÇER'),(2,'BB',3,'GEÇER'),(2,'CB',2.5,'GEÇER'),(2,'CC',2,'GEÇER'),
-  (2,'DC',1.5,'KALIR'),(2,'DD',1,'KALIR'),(2,'FD',0.5,'KALIR'),(2,'FF',0,'KALIR');
-)";
 
 template <typename T> T* child(QWidget* window, const char* name) {
     return control<T>(window, QString::fromLatin1(name));
@@ -81,7 +71,7 @@ private slots:
 };
 
 void TestHomeScaleEditor::opensShowingTheFirstScale() {
-    Fixture f(twoScales);
+    Fixture f(TwoHomeScales);
     QCOMPARE(f.editor.objectName(), QString("FRMDORNELAOLCEK"));
     QCOMPARE(f.editor.size(), QSize(827, 619));
     QCOMPARE(f.name()->text(), QString("Lisans Ölçeği"));
@@ -114,7 +104,7 @@ void TestHomeScaleEditor::controlsFollowTheStateTable_data() {
 
 void TestHomeScaleEditor::controlsFollowTheStateTable() {
     QFETCH(QString, button);
-    Fixture f(twoScales);
+    Fixture f(TwoHomeScales);
     if (!button.isEmpty())
         click(&f.editor, button.toLatin1().constData());
     QWidget* w = &f.editor;
@@ -191,7 +181,7 @@ void TestHomeScaleEditor::aRefusedSaveKeepsTheStateAndFocusesTheBox() {
 // shown whole, and a change of the scale stores it whole again.
 void TestHomeScaleEditor::aLongStoredNameIsShownAndSavedWhole() {
     const QString name = QString(44, QLatin1Char('L')) + QStringLiteral(" Son");
-    Fixture f(QString(twoScales).replace(QStringLiteral("Lisans Ölçeği"), name));
+    Fixture f(QString(TwoHomeScales).replace(QStringLiteral("Lisans Ölçeği"), name));
     QCOMPARE(f.name()->text(), name);
     click(&f.editor, "BTN_OLCEK_DUZENLE");
     f.maxFail()->setCurrentIndex(1);
@@ -202,7 +192,7 @@ void TestHomeScaleEditor::aLongStoredNameIsShownAndSavedWhole() {
 }
 
 void TestHomeScaleEditor::changingCcToDcUpdatesListAndGrades() {
-    Fixture f(twoScales);
+    Fixture f(TwoHomeScales);
     const QString ids =
         f.db.scalar("SELECT group_concat(id) FROM dornela_notlar WHERE olcek_id=1").toString();
     click(&f.editor, "BTN_OLCEK_DUZENLE");
@@ -220,7 +210,7 @@ void TestHomeScaleEditor::changingCcToDcUpdatesListAndGrades() {
 
 void TestHomeScaleEditor::cancelRestoresTheStoredScale() {
     {
-        Fixture f(twoScales);
+        Fixture f(TwoHomeScales);
         click(&f.editor, "BTN_OLCEK_EKLE");
         QCOMPARE(f.name()->text(), QString());
         QCOMPARE(f.maxFail()->currentIndex(), -1);
@@ -242,7 +232,7 @@ void TestHomeScaleEditor::cancelRestoresTheStoredScale() {
 }
 
 void TestHomeScaleEditor::answeringHayirKeepsTheScale() {
-    Fixture f(twoScales);
+    Fixture f(TwoHomeScales);
     f.messages.answers = {ResultHayir};
     click(&f.editor, "BTN_OLCEK_SIL");
     QCOMPARE(f.messages.messages.size(), 1);
@@ -254,7 +244,7 @@ void TestHomeScaleEditor::answeringHayirKeepsTheScale() {
 }
 
 void TestHomeScaleEditor::deleteRemovesTheScaleAndItsGrades() {
-    Fixture f(twoScales);
+    Fixture f(TwoHomeScales);
     f.messages.answers = {ResultEvet};
     click(&f.editor, "BTN_OLCEK_SIL");
     QCOMPARE(f.db.scalar("SELECT count(*) FROM dornela_olcek WHERE id=1").toInt(), 0);
@@ -274,7 +264,7 @@ void TestHomeScaleEditor::emptyListIgnoresChangeAndDelete() {
 }
 
 void TestHomeScaleEditor::helpOpensAtItsAnchor() {
-    Fixture f(twoScales);
+    Fixture f(TwoHomeScales);
     click(&f.editor, "BTN_HELP");
     QCOMPARE(f.navigator.helpAnchors, QStringList{"#HV"});
     QCOMPARE(f.navigator.helpOwners.first().data(), &f.editor);
@@ -293,7 +283,7 @@ void TestHomeScaleEditor::aMissingFileIsReportedAndTheMenuComesBack() {
 }
 
 void TestHomeScaleEditor::aMissingGradeTableIsReportedAndTheMenuComesBack() {
-    TestDatabase db(twoScales);
+    TestDatabase db(TwoHomeScales);
     db.exec("DROP TABLE dornela_notlar;");
     RecordingMessages messages;
     RecordingNavigator navigator;

@@ -1,6 +1,7 @@
 // "Dışa Aktar" and "İçe Aktar" on FRMDORNELAOLCEK: home scales come back
 // identical, each with its nine ladder rows; a bad file changes nothing.
 #include "GuiHelpers.h"
+#include "HomeScaleFixtures.h"
 #include "RecordingMessages.h"
 #include "RecordingNavigator.h"
 #include "ScaleFileAnswers.h"
@@ -16,16 +17,6 @@ using namespace zendaro;
 using namespace zendaro::test;
 
 namespace {
-
-const char* twoScales = R"(
-INSERT INTO dornela_olcek (id, olcek_adi, egitim_duzeyi, max_GN, min_GN, max_KN, min_KN) VALUES
-  (1, 'Lisans Ölçeği', 'Lisans', 4, 2.5, 2.0, 0), (2, 'Önlisans Ölçeği', 'Önlisans', 4, 2.0, 1.5, 0);
-INSERT INTO dornela_notlar (olcek_id, harf_notu, sayisal_not, durum) VALUES
-  (1,'AA',4,'GEÇER'),(1,'BA',3.5,'GEÇER'),(1,'BB',3,'GEÇER'),(1,'CB',2.5,'GEÇER'),(1,'CC',2,'KALIR'),
-  (1,'DC',1.5,'KALIR'),(1,'DD',1,'KALIR'),(1,'FD',0.5,'KALIR'),(1,'FF',0,'KALIR'),
-  (2,'AA',4,'GEÇER'),(2,'BA',3.5,'GEÇER'),(2,'BB',3,'GEÇER'),(2,'CB',2.5,'GEÇER'),(2,'CC',2,'GEÇER'),
-  (2,'DC',1.5,'KALIR'),(2,'DD',1,'KALIR'),(2,'FD',0.5,'KALIR'),(2,'FF',0,'KALIR');
-)";
 
 struct Editor {
     TestDatabase db;
@@ -74,7 +65,7 @@ private:
 void TestHomeScaleExchange::exportedScalesImportIdentical() {
     ScaleFileAnswers files;
     files.savePath = dir_.filePath(QStringLiteral("dornela.zolcek"));
-    Editor from(QString::fromUtf8(twoScales));
+    Editor from(QString::fromUtf8(TwoHomeScales));
     from.messages.answers = {ResultHayir}; // all scales
     from.click("BTN_DISA_AKTAR");
     QCOMPARE(from.messages.texts().last(), QStringLiteral("2 ölçek “dornela.zolcek” dosyasına yazıldı."));
@@ -106,7 +97,7 @@ void TestHomeScaleExchange::badFileChangesNothing() {
         {"olcek_adi": "İyi", "egitim_duzeyi": "Lisans", "max_KN": 2},
         {"olcek_adi": "Kötü", "egitim_duzeyi": "Lise", "max_KN": 2}]})");
     file.close();
-    Editor to(QString::fromUtf8(twoScales));
+    Editor to(QString::fromUtf8(TwoHomeScales));
     const QByteArray before = fileBytes(to.db.path());
     to.click("BTN_ICE_AKTAR");
     QCOMPARE(to.messages.messages.size(), 1);

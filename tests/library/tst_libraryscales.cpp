@@ -2,6 +2,7 @@
 // sound stored other scale, converts as its source says, and comes back from
 // the database as it went in.
 #include "ConversionFixture.h"
+#include "HomeScaleFixtures.h"
 #include "OtherScaleChecks.h"
 #include "RecordingMessages.h"
 #include "TestDatabase.h"
@@ -18,15 +19,6 @@ using namespace zendaro;
 using namespace zendaro::test;
 
 namespace {
-
-// One home scale with "CC" as its highest fail grade: pass 4..2.5, fail 2..0.
-const char* homeScale = R"(
-INSERT INTO dornela_olcek (id, olcek_adi, egitim_duzeyi, max_GN, min_GN, max_KN, min_KN)
-  VALUES (1, 'Lisans', 'Lisans', 4, 2.5, 2.0, 0);
-INSERT INTO dornela_notlar (olcek_id, harf_notu, sayisal_not, durum) VALUES
-  (1,'AA',4,'GEÇER'),(1,'BA',3.5,'GEÇER'),(1,'BB',3,'GEÇER'),(1,'CB',2.5,'GEÇER'),(1,'CC',2,'KALIR'),
-  (1,'DC',1.5,'KALIR'),(1,'DD',1,'KALIR'),(1,'FD',0.5,'KALIR'),(1,'FF',0,'KALIR');
-)";
 
 const RegionalSettings turkish = RegionalSettings::turkish();
 
@@ -48,7 +40,7 @@ private slots:
     void storedScalesReadBackAsTheyWentIn();
 
 private:
-    TestDatabase db_{QString::fromUtf8(homeScale)};
+    TestDatabase db_{QString::fromUtf8(LisansHomeScale)};
     QVector<library::OtherScale> library_;
     QHash<QString, qint64> ids_; // library name -> stored id
 };

@@ -1,6 +1,7 @@
 // Scales built in the other-scale editor, by generation, by the guided letter
 // entry and by hand, convert on FRMBIREBIR as the formula says.
 #include "EditorDriver.h"
+#include "HomeScaleFixtures.h"
 #include "conversion/OneToOneWindow.h"
 
 #include <QLabel>
@@ -9,15 +10,6 @@ using namespace zendaro;
 using namespace zendaro::test;
 
 namespace {
-
-// One home scale with "CC" as its highest fail grade: pass 4..2.5, fail 2..0.
-const char* homeScale = R"(
-INSERT INTO dornela_olcek (id, olcek_adi, egitim_duzeyi, max_GN, min_GN, max_KN, min_KN)
-  VALUES (1, 'Lisans', 'Lisans', 4, 2.5, 2.0, 0);
-INSERT INTO dornela_notlar (olcek_id, harf_notu, sayisal_not, durum) VALUES
-  (1,'AA',4,'GEÇER'),(1,'BA',3.5,'GEÇER'),(1,'BB',3,'GEÇER'),(1,'CB',2.5,'GEÇER'),(1,'CC',2,'KALIR'),
-  (1,'DC',1.5,'KALIR'),(1,'DD',1,'KALIR'),(1,'FD',0.5,'KALIR'),(1,'FF',0,'KALIR');
-)";
 
 struct Result {
     QString letter;
@@ -65,7 +57,7 @@ private:
 };
 
 void TestOtherScaleConversion::initTestCase() {
-    editor_ = std::make_unique<EditorDriver>(homeScale);
+    editor_ = std::make_unique<EditorDriver>(LisansHomeScale);
     EditorDriver& d = *editor_;
 
     // generated: 100 down to 0 by 10, pass 100..50 (6), fail 40..0 (5)
