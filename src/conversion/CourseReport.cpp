@@ -135,12 +135,16 @@ QString CourseReportHtml(const CourseList& list, const ReportScales& scales, con
 }
 
 QString WriteCourseReportPdf(const QString& path, const QString& html) {
+    return WriteReportPdf(path, html, QStringLiteral("ZENDARO Çoğul Not Dönüştürme Raporu"));
+}
+
+QString WriteReportPdf(const QString& path, const QString& html, const QString& title) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return unwritableReason(path);
     {
         QPdfWriter writer(&file);
-        writer.setTitle(QStringLiteral("ZENDARO Çoğul Not Dönüştürme Raporu"));
+        writer.setTitle(title);
         writer.setCreator(QStringLiteral("ZENDARO"));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));

@@ -28,4 +28,7 @@ QString CourseReportHtml(const CourseList& list, const ReportScales& scales, con
 // otherwise the reason, a Turkish sentence.
 QString WriteCourseReportPdf(const QString& path, const QString& html);
 
+// The same for any document of the program, with the PDF's title.
+QString WriteReportPdf(const QString& path, const QString& html, const QString& title);
+
 } // namespace zendaro
