@@ -72,9 +72,10 @@ ExplanationWindow::ExplanationWindow(const QString& databasePath, qint64 otherSc
     text_->setWordWrap(true);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     text_->setFont(legacyFont(QStringLiteral("Arial"), 9.75, false));
-    // Read by keyboard and screen reader as well as by eye.
-    text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Reached by Tab, so a screen reader reads it; the text can be copied.
+    text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     text_->setFocusPolicy(Qt::StrongFocus);
+    text_->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted rgb(1, 157, 203); }"));
     text_->setAccessibleName(QStringLiteral("Hesaplamanın açıklaması"));
     layout->addWidget(text_);
 
