@@ -114,7 +114,11 @@ void OneToOneWindow::explain() {
     } catch (const StoreError& error) {
         ShowMessage(error.text(), StyleOk, IconStop, this);
     }
-    howLink_->setFocus();
+    // Back to this window, the focus on the link, whatever the desktop does
+    // when the explanation goes.
+    howLink_->setFocus(Qt::ActiveWindowFocusReason);
+    raise();
+    activateWindow();
 }
 
 bool OneToOneWindow::eventFilter(QObject* watched, QEvent* event) {
