@@ -46,16 +46,17 @@ QString PairTableHtml(const QVector<GradeConversion>& rows, const ReportScales& 
         "<html><head><meta charset=\"utf-8\"><style>"
         "body { font-family: 'Liberation Sans'; font-size: 9.5pt; color: #1d2b36; }"
         "h1 { font-size: 15pt; color: #0385d1; margin-bottom: 0; }"
-        "p.sub { color: #4a5d6b; margin-top: 2px; }"
         "th { background-color: #0385d1; color: #ffffff; font-weight: bold; padding: 3px 6px; }"
         "td { padding: 2px 6px; border-bottom: 1px solid #cfe3ef; }"
-        "td.num { text-align: right; } .pass { color: #008000; } .fail { color: #d00000; }"
+        "td.num { text-align: right; } td.label { color: #4a5d6b; } .pass { color: #008000; } .fail { color: #d00000; }"
         "</style></head><body>");
     html += QStringLiteral("<h1>ZENDARO &mdash; Not Ölçekleri Dönüşüm Tablosu</h1>");
-    html += QStringLiteral("<p class=\"sub\">Diğer üniversite: ") + escaped(scales.otherName) +
-            QStringLiteral(" (") + escaped(scales.otherSystem) + QStringLiteral(") &nbsp;&middot;&nbsp; Dornela: ") +
-            escaped(scales.homeName) + QStringLiteral(" &nbsp;&middot;&nbsp; Tarih: ") +
-            escaped(turkish.toString(when, QStringLiteral("d MMMM yyyy, HH:mm"))) + QStringLiteral("</p>");
+    html += QStringLiteral("<table cellspacing=\"0\"><tr><td class=\"label\">Diğer Üniversite</td><td>") +
+            escaped(scales.otherName) + QStringLiteral(" (") + escaped(scales.otherSystem) +
+            QStringLiteral(")</td></tr><tr><td class=\"label\">Dornela Üniversitesi</td><td>") +
+            escaped(scales.homeName) + QStringLiteral("</td></tr><tr><td class=\"label\">Tarih</td><td>") +
+            escaped(turkish.toString(when, QStringLiteral("d MMMM yyyy, HH:mm"))) +
+            QStringLiteral("</td></tr></table><p></p>");
     html += QStringLiteral("<table cellspacing=\"0\" width=\"100%\"><tr><th align=\"left\">Diğer Üniversite "
                            "Notu</th><th align=\"right\">Yerleşen Değer</th><th align=\"right\">Dornela "
                            "Sayısal Not</th><th align=\"left\">Dornela Harf Notu</th><th align=\"left\">Başarı "

@@ -75,7 +75,8 @@ void shoot(ConversionForm& window, const QString& folder, const QString& prefix,
     save(window, folder, prefix + QStringLiteral("-5-fail"));
 }
 
-// The link beside a result and the explanation window it opens (hesap.png).
+// The link beside a result and the explanation window it opens (hesap.png:
+// the manual's picture).
 void shootExplanation(ConversionForm& window, const QString& folder) {
     convert(window, QStringLiteral("73"), -1);
     save(window, folder, QStringLiteral("birebir-6-link"));
@@ -83,7 +84,13 @@ void shootExplanation(ConversionForm& window, const QString& folder) {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal)
             return;
-        save(*modal, folder, QStringLiteral("hesap"));
+        save(*modal, folder, QStringLiteral("hesap-window"));
+        // The manual's pictures are 640 pixels wide (help/hesap.png).
+        modal->grab()
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32)
+            .scaled(640, 479, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .save(folder + QStringLiteral("/hesap.png"));
         modal->close();
     });
     auto* link = window.findChild<QLabel*>(QStringLiteral("LBL_NASIL_HESAPLANDI"));
