@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zendaro {
 
@@ -14,6 +15,15 @@ constexpr int LeftRoom = 58;   // the axis name and the value texts
 constexpr int RightRoom = 30;  // the home letters
 constexpr int TopRoom = 22;    // the block names
 constexpr int BottomRoom = 40; // the grade texts and the axis name
+constexpr double Infinity = std::numeric_limits<double>::infinity();
+
+// The row at a position along the plot (0 at its left edge, 1 at its right)
+// among n rows.
+qsizetype rowAt(double position, qsizetype n) {
+    const auto row = static_cast<qsizetype>(position * static_cast<double>(n));
+    return std::clamp<qsizetype>(row, 0, n - 1);
+}
+
 } // namespace
 
 ConversionCurve::ConversionCurve(RegionalSettings settings, QWidget* parent)
@@ -60,14 +70,13 @@ int ConversionCurve::columnOfRow(int row) const {
 
 int ConversionCurve::rowAtColumn(int column) const {
     const QRect plot = plotRect();
-    const qsizetype n = rows_->size();
-    const auto row = static_cast<qsizetype>((column - plot.left() + 0.5) * n / plot.width());
-    return static_cast<int>(std::clamp<qsizetype>(row, 0, n - 1));
+    return static_cast<int>(rowAt((column - plot.left() + 0.5) / plot.width(), rows_->size()));
 }
 
 int ConversionCurve::yOfValue(double value) const {
     const QRect plot = plotRect();
-    return plot.bottom() - static_cast<int>(std::lround((value - bottom_) / (top_ - bottom_) * plot.height()));
+    return plot.bottom() -
+           static_cast<int>(std::lround((value - bottom_) / (top_ - bottom_) * plot.height()));
 }
 
 QString ConversionCurve::valueText(double value) const {
@@ -87,7 +96,8 @@ void ConversionCurve::paintEvent(QPaintEvent*) {
         painter.setPen(QColor(225, 232, 238));
         painter.drawLine(plot.left(), y, plot.right(), y);
         painter.setPen(axis);
-        painter.drawText(QRect(14, y - 8, LeftRoom - 18, 16), Qt::AlignRight | Qt::AlignVCenter, valueText(v));
+        painter.drawText(QRect(14, y - 8, LeftRoom - 18, 16), Qt::AlignRight | Qt::AlignVCenter,
+                         valueText(v));
     }
     const qsizetype n = rows_ ? rows_->size() : 0;
     if (n > 0) {
@@ -97,18 +107,21 @@ void ConversionCurve::paintEvent(QPaintEvent*) {
         int previousValueY = -1;
         int previousStepY = -1;
         for (int x = plot.left(); x <= plot.right(); ++x) {
-            const qsizetype from = static_cast<qsizetype>(static_cast<double>(x - plot.left()) * n / plot.width());
-            qsizetype to = static_cast<qsizetype>(static_cast<double>(x - plot.left() + 1) * n / plot.width());
-            to = std::clamp<qsizetype>(std::max(to, from + 1), 1, n);
+            // Rows [from, to) fall into this column; at least one does.
+            const qsizetype from = rowAt(static_cast<double>(x - plot.left()) / plot.width(), n);
+            const auto end = static_cast<qsizetype>(static_cast<double>(x - plot.left() + 1) / plot.width() *
+                                                    static_cast<double>(n));
+            const qsizetype to = std::clamp<qsizetype>(end, from + 1, n);
             const GradeConversion& centre = rows_->at(rowAtColumn(x));
             painter.setPen(centre.figures.passBlock ? passShade() : failShade());
             painter.drawLine(x, plot.top(), x, plot.bottom());
             if (!centre.figures.passBlock && firstFail < 0)
                 firstFail = x;
 
-            double low = INFINITY, high = -INFINITY, stepLow = INFINITY, stepHigh = -INFINITY;
-            double first = NAN, firstStep = NAN;
-            for (qsizetype i = std::min(from, n - 1); i < to; ++i) {
+            double low = Infinity, high = -Infinity, stepLow = Infinity, stepHigh = -Infinity;
+            double first = std::numeric_limits<double>::quiet_NaN();
+            double firstStep = first;
+            for (qsizetype i = from; i < to; ++i) {
                 const GradeConversion& row = rows_->at(i);
                 if (!row.converted())
                     continue;
@@ -159,7 +172,7 @@ void ConversionCurve::paintEvent(QPaintEvent*) {
         }
 
         // The grade texts: the first, the first fail grade and the last.
-        auto gradeAt = [&](qsizetype row, Qt::Alignment align) {
+        auto gradeAt = [&](qsizetype row, int align) {
             const int x = columnOfRow(static_cast<int>(row));
             painter.drawLine(x, plot.bottom(), x, plot.bottom() + 3);
             QRect room(x - 60, plot.bottom() + 3, 120, 14);

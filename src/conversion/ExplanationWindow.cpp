@@ -8,12 +8,12 @@
 #include "resources/Pictures.h"
 #include "store/Queries.h"
 #include "store/StoreError.h"
-#include "ui/ColorUtils.h"
 #include "ui/DataGrid.h"
 #include "ui/Fonts.h"
 #include "ui/KeyboardAccess.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
+#include "ui/WorkingForm.h"
 
 #include <QDate>
 #include <QDir>
@@ -43,8 +43,7 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, QRect pl
 ExplanationWindow::ExplanationWindow(const QString& databasePath, qint64 otherScaleId, qint64 homeScaleId,
                                      GradeConversion converted, RegionalSettings settings, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), converted_(std::move(converted)),
-      settings_(std::move(settings)),
-      views_{otherScales_, homeScales_, otherGrades_, homeGrades_, search_},
+      settings_(std::move(settings)), views_{otherScales_, homeScales_, otherGrades_, homeGrades_, search_},
       background_(pictures::LoadPicture(pictures::BackgroundWindow, QSize(twips(12405), twips(9285)))) {
     setObjectName(QStringLiteral("FRMHESAP"));
     setWindowTitle(QStringLiteral("ZENDARO"));
@@ -122,8 +121,8 @@ ExplanationWindow::ExplanationWindow(const QString& databasePath, qint64 otherSc
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     export_ = MakePictureButton(this, "BTN_PDF_AKTAR", QStringLiteral("PDF'e Aktar"),
-                                QStringLiteral("Dönüşüm tablosunu PDF olarak kaydet"), pictures::EditExportNormal,
-                                pictures::EditExportLight, 7320, 8100);
+                                QStringLiteral("Dönüşüm tablosunu PDF olarak kaydet"),
+                                pictures::EditExportNormal, pictures::EditExportLight, 7320, 8100);
     close_ = MakePictureButton(this, "BTN_KAPAT", QStringLiteral("Kapat"), QStringLiteral("Pencereyi kapat"),
                                pictures::EditCancelNormal, pictures::EditCancelLight, 10320, 8100);
     connect(export_, &PictureBttn::LClick, this, &ExplanationWindow::ExportTable);
@@ -166,9 +165,9 @@ void ExplanationWindow::load(qint64 otherScaleId, qint64 homeScaleId) {
 }
 
 void ExplanationWindow::ExportTable() {
-    const QString path = AskReportPath(
-        this, QDir::home().filePath(
-                  QStringLiteral("ZENDARO-Donusum-Tablosu-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate))));
+    const QString path =
+        AskReportPath(this, QDir::home().filePath(QStringLiteral("ZENDARO-Donusum-Tablosu-%1.pdf")
+                                                      .arg(QDate::currentDate().toString(Qt::ISODate))));
     if (path.isEmpty())
         return; // cancelled
     const QString html = PairTableHtml(rows_, scales_, QDateTime::currentDateTime(), settings_);
@@ -185,14 +184,7 @@ void ExplanationWindow::paintEvent(QPaintEvent*) {
 void ExplanationWindow::showEvent(QShowEvent* event) {
     if (parentWidget())
         move(parentWidget()->geometry().center() - rect().center());
-    // Picture buttons take the colour of the background picture where they lie.
-    const QImage image = background_.toImage();
-    for (PictureBttn* button : findChildren<PictureBttn*>()) {
-        const QPoint centre = button->mapTo(this, button->rect().center());
-        const QPoint at(qBound(0, centre.x() * image.width() / qMax(1, width()), image.width() - 1),
-                        qBound(0, centre.y() * image.height() / qMax(1, height()), image.height() - 1));
-        button->setBackColor(fromQColor(image.pixelColor(at)));
-    }
+    BlendPictureButtons(this, background_);
     QDialog::showEvent(event);
 }
 

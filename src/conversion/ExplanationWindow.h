@@ -55,11 +55,11 @@ private:
     QVector<GradeConversion> rows_;
 
     QPixmap background_;
-    QLabel* text_;            // LBL_ACIKLAMA
-    ConversionCurve* curve_;  // PIC_DONUSUM_EGRISI
-    DataGrid* table_;         // DG_DONUSUM_TABLOSU
-    PictureBttn* export_;     // BTN_PDF_AKTAR
-    PictureBttn* close_;      // BTN_KAPAT
+    QLabel* text_;           // LBL_ACIKLAMA
+    ConversionCurve* curve_; // PIC_DONUSUM_EGRISI
+    DataGrid* table_;        // DG_DONUSUM_TABLOSU
+    PictureBttn* export_;    // BTN_PDF_AKTAR
+    PictureBttn* close_;     // BTN_KAPAT
 };
 
 } // namespace zendaro

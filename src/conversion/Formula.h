@@ -30,14 +30,14 @@ struct FormulaViews {
 // of the conversion shows. Unknown figures stay NaN.
 struct FormulaFigures {
     static constexpr double Unknown = std::numeric_limits<double>::quiet_NaN();
-    bool passBlock = false;      // the grade is in the pass block (else the fail block)
-    double step = Unknown;       // the grade's step within its block, from 0
-    double count = Unknown;      // the number of grades in the block
-    double otherTop = Unknown;   // the other scale's limits of that block (Max_GN / Min_GN
+    bool passBlock = false;       // the grade is in the pass block (else the fail block)
+    double step = Unknown;        // the grade's step within its block, from 0
+    double count = Unknown;       // the number of grades in the block
+    double otherTop = Unknown;    // the other scale's limits of that block (Max_GN / Min_GN
     double otherBottom = Unknown; // or Max_KN / Min_KN); shown only, the formula ignores them
-    double homeTop = Unknown;    // the home block the grade lands in: from its top
-    double homeBottom = Unknown; // down to its bottom
-    double placed = Unknown;     // the formula's result, before any rounding
+    double homeTop = Unknown;     // the home block the grade lands in: from its top
+    double homeBottom = Unknown;  // down to its bottom
+    double placed = Unknown;      // the formula's result, before any rounding
 };
 
 // Places the source grade on the home scale by block and step: the grade of

@@ -107,9 +107,9 @@ void OneToOneWindow::explain() {
         return;
     ConversionViews& v = views();
     try {
-        ExplanationWindow window(v.otherScales.DatabaseName(), v.otherScales.Field(QStringLiteral("id")).toLongLong(),
-                                 v.homeScales.Field(QStringLiteral("id")).toLongLong(), lastConversion(), regional(),
-                                 this);
+        ExplanationWindow window(
+            v.otherScales.DatabaseName(), v.otherScales.Field(QStringLiteral("id")).toLongLong(),
+            v.homeScales.Field(QStringLiteral("id")).toLongLong(), lastConversion(), regional(), this);
         window.exec();
     } catch (const StoreError& error) {
         ShowMessage(error.text(), StyleOk, IconStop, this);

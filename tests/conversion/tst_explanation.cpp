@@ -113,35 +113,38 @@ void ExplanationTest::theExplanationsFiguresAreTheConversions_data() {
     QTest::addColumn<QString>("letter");
     QTest::addColumn<QStringList>("words"); // what the text must say, in the user's number format
 
-    QTest::newRow("numeric, pass block") << fixture::Hundred << "85" << false << true << 15.0 << 51.0 << 100.0
-                                         << 4.0 << 2.5 << 3.55 << 3.5 << "BA"
-                                         << QStringList{"85 notu, Yüzlük ölçeğinin geçer bloğunda (100,00 … 50,00; 51 not) 15. adımdadır",
-                                                        "Oran 15 / 50 = 0,3.",
-                                                        "Dornela geçer bloğu 4,00 … 2,50: 4,00 − 15 / 50 × 1,50 = 3,55.",
-                                                        "İki ondalık: 3,55", "3,50 → BA (GEÇER)."};
-    QTest::newRow("letters: 3.625 to two decimals") << fixture::Letters << "BA" << false << true << 1.0 << 5.0
-                                                    << 4.0 << 4.0 << 2.5 << 3.63 << 3.5 << "BA"
-                                                    << QStringList{"BA notu, Harf Ölçeği ölçeğinin geçer bloğunda (4,00 … 2,00; 5 not) 1. adımdadır",
-                                                                   "= 3,625.", "İki ondalık: 3,63", "3,50 → BA"};
-    QTest::newRow("letters: a half-step tie rounds up") << fixture::Letters << "BB" << false << true << 2.0 << 5.0
-                                                        << 4.0 << 4.0 << 2.5 << 3.25 << 3.5 << "BA"
-                                                        << QStringList{"Oran 2 / 4 = 0,5.", "İki ondalık: 3,25",
-                                                                       "(0,25 ve 0,75 yukarı): 3,50 → BA"};
+    QTest::newRow("numeric, pass block")
+        << fixture::Hundred << "85" << false << true << 15.0 << 51.0 << 100.0 << 4.0 << 2.5 << 3.55 << 3.5
+        << "BA"
+        << QStringList{"85 notu, Yüzlük ölçeğinin geçer bloğunda (100,00 … 50,00; 51 not) 15. adımdadır",
+                       "Oran 15 / 50 = 0,3.",
+                       "Dornela geçer bloğu 4,00 … 2,50: 4,00 − 15 / 50 × 1,50 = 3,55.", "İki ondalık: 3,55",
+                       "3,50 → BA (GEÇER)."};
+    QTest::newRow("letters: 3.625 to two decimals")
+        << fixture::Letters << "BA" << false << true << 1.0 << 5.0 << 4.0 << 4.0 << 2.5 << 3.63 << 3.5 << "BA"
+        << QStringList{"BA notu, Harf Ölçeği ölçeğinin geçer bloğunda (4,00 … 2,00; 5 not) 1. adımdadır",
+                       "= 3,625.", "İki ondalık: 3,63", "3,50 → BA"};
+    QTest::newRow("letters: a half-step tie rounds up")
+        << fixture::Letters << "BB" << false << true << 2.0 << 5.0 << 4.0 << 4.0 << 2.5 << 3.25 << 3.5 << "BA"
+        << QStringList{"Oran 2 / 4 = 0,5.", "İki ondalık: 3,25", "(0,25 ve 0,75 yukarı): 3,50 → BA"};
     QTest::newRow("fail block") << fixture::Hundred << "30" << false << false << 19.0 << 50.0 << 49.0 << 2.0
                                 << 0.0 << 1.22 << 1.0 << "DD"
-                                << QStringList{"kalır bloğunda (49,00 … 0,00; 50 not) 19. adımdadır",
-                                               "Oran 19 / 49 ≈ 0,3878.",
-                                               "Dornela kalır bloğu 2,00 … 0,00: 2,00 − 19 / 49 × 2,00 ≈ 1,2245.",
-                                               "1,00 → DD (KALIR)."};
-    QTest::newRow("a block of one grade") << fixture::SingleBlocks << "A" << false << true << 7.0 << 1.0 << 10.0
-                                          << 4.0 << 2.5 << 4.0 << 4.0 << "AA"
-                                          << QStringList{"geçer bloğunda (10,00; 1 not) tek nottur.",
-                                                         "Dornela geçer bloğu 4,00 … 2,50: 4,00.", "4,00 → AA"};
-    QTest::newRow("English-style settings") << fixture::FiveEnglish << "4.5" << true << true << 1.0 << 5.0 << 5.0
-                                            << 4.0 << 2.5 << 3.63 << 3.5 << "BA"
-                                            << QStringList{"4.5 notu, Five ölçeğinin geçer bloğunda (5.00 … 3.00; 5 not)",
-                                                           "Oran 1 / 4 = 0.25.", "4.00 − 1 / 4 × 1.50 = 3.625.",
-                                                           "İki ondalık: 3.63; yarım adıma yuvarlama (0.25 ve 0.75 yukarı): 3.50 → BA"};
+                                << QStringList{
+                                       "kalır bloğunda (49,00 … 0,00; 50 not) 19. adımdadır",
+                                       "Oran 19 / 49 ≈ 0,3878.",
+                                       "Dornela kalır bloğu 2,00 … 0,00: 2,00 − 19 / 49 × 2,00 ≈ 1,2245.",
+                                       "1,00 → DD (KALIR)."};
+    QTest::newRow("a block of one grade")
+        << fixture::SingleBlocks << "A" << false << true << 7.0 << 1.0 << 10.0 << 4.0 << 2.5 << 4.0 << 4.0
+        << "AA"
+        << QStringList{"geçer bloğunda (10,00; 1 not) tek nottur.", "Dornela geçer bloğu 4,00 … 2,50: 4,00.",
+                       "4,00 → AA"};
+    QTest::newRow("English-style settings")
+        << fixture::FiveEnglish << "4.5" << true << true << 1.0 << 5.0 << 5.0 << 4.0 << 2.5 << 3.63 << 3.5
+        << "BA"
+        << QStringList{"4.5 notu, Five ölçeğinin geçer bloğunda (5.00 … 3.00; 5 not)", "Oran 1 / 4 = 0.25.",
+                       "4.00 − 1 / 4 × 1.50 = 3.625.",
+                       "İki ondalık: 3.63; yarım adıma yuvarlama (0.25 ve 0.75 yukarı): 3.50 → BA"};
 }
 
 void ExplanationTest::theExplanationsFiguresAreTheConversions() {
@@ -182,8 +185,7 @@ void ExplanationTest::theExplanationsFiguresAreTheConversions() {
     QCOMPARE(ComputeHomeValue(status, readStep, w.formulaViews, nullptr), f.placed);
     QCOMPARE(ReduceToTwoDecimals(f.placed), c.value);
 
-    const QString text =
-        ExplanationText(c, ChosenScales(w.otherScales, w.homeScales), settings);
+    const QString text = ExplanationText(c, ChosenScales(w.otherScales, w.homeScales), settings);
     for (const QString& word : words)
         QVERIFY2(text.contains(word), qPrintable(QStringLiteral("«%1» not in «%2»").arg(word, text)));
 }
@@ -213,7 +215,8 @@ void ExplanationTest::thePairTableConvertsEveryGradeAsOneConversionDoes() {
     for (int i = 0; i < rows.size(); ++i) {
         const GradeConversion& row = rows.at(i);
         const QString grade = table.otherGrades.Rows().at(i).value(QStringLiteral("harf_notu")).toString();
-        const GradeConversion one = ConvertGradeQuietly(grade, ConversionVariant::Batch, single.views, turkish);
+        const GradeConversion one =
+            ConvertGradeQuietly(grade, ConversionVariant::Batch, single.views, turkish);
         const QString at = QStringLiteral("row %1 (%2)").arg(i).arg(grade);
         QVERIFY2(one.failure == row.failure, qPrintable(at));
         QCOMPARE(row.gradeRow, i);
@@ -290,8 +293,9 @@ void ExplanationTest::theCurveMarksTheGradeAndSplitsTheBlocks() {
     }
     QCOMPARE(shades, QStringLiteral("GK"));
     // The change lies between the two grades' columns.
-    QVERIFY2(lastPassColumn >= from - 1 && firstFailColumn <= to + 1 && lastPassColumn < firstFailColumn,
-             qPrintable(QStringLiteral("%1 %2 %3 %4").arg(from).arg(to).arg(lastPassColumn).arg(firstFailColumn)));
+    QVERIFY2(
+        lastPassColumn >= from - 1 && firstFailColumn <= to + 1 && lastPassColumn < firstFailColumn,
+        qPrintable(QStringLiteral("%1 %2 %3 %4").arg(from).arg(to).arg(lastPassColumn).arg(firstFailColumn)));
 }
 
 void ExplanationTest::thePairTableIsSavedAsAPdf() {
@@ -302,15 +306,16 @@ void ExplanationTest::thePairTableIsSavedAsAPdf() {
     RecordingMessages messages;
     ConversionWindowViews w(db_->path());
     w.choose(fixture::Hundred, fixture::HomeLadder);
-    const GradeConversion c =
-        ConvertGradeQuietly(QStringLiteral("85"), ConversionVariant::OneToOne, w.views, RegionalSettings::turkish());
-    ExplanationWindow window(db_->path(), fixture::Hundred, fixture::HomeLadder, c, RegionalSettings::turkish(),
-                             nullptr);
+    const GradeConversion c = ConvertGradeQuietly(QStringLiteral("85"), ConversionVariant::OneToOne, w.views,
+                                                  RegionalSettings::turkish());
+    ExplanationWindow window(db_->path(), fixture::Hundred, fixture::HomeLadder, c,
+                             RegionalSettings::turkish(), nullptr);
     FixedPath chooser(path);
     setReportPathChooser(&chooser);
     emit control<PictureBttn>(&window, QStringLiteral("BTN_PDF_AKTAR"))->LClick();
     QCOMPARE(messages.texts(),
-             QStringList{QStringLiteral("Rapor %1 adlı dosyaya kaydedildi...").arg(QDir::toNativeSeparators(path))});
+             QStringList{
+                 QStringLiteral("Rapor %1 adlı dosyaya kaydedildi...").arg(QDir::toNativeSeparators(path))});
 
     const QString text = pdfText(path);
     QVERIFY(text.contains(QStringLiteral("Not Ölçekleri Dönüşüm Tablosu")));
@@ -349,10 +354,10 @@ void ExplanationTest::aPdfThatCannotBeWrittenLeavesNothing() {
     RecordingMessages messages;
     ConversionWindowViews w(db_->path());
     w.choose(fixture::Letters, fixture::HomeLadder);
-    const GradeConversion c =
-        ConvertGradeQuietly(QStringLiteral("BA"), ConversionVariant::OneToOne, w.views, RegionalSettings::turkish());
-    ExplanationWindow window(db_->path(), fixture::Letters, fixture::HomeLadder, c, RegionalSettings::turkish(),
-                             nullptr);
+    const GradeConversion c = ConvertGradeQuietly(QStringLiteral("BA"), ConversionVariant::OneToOne, w.views,
+                                                  RegionalSettings::turkish());
+    ExplanationWindow window(db_->path(), fixture::Letters, fixture::HomeLadder, c,
+                             RegionalSettings::turkish(), nullptr);
     FixedPath chooser(path);
     setReportPathChooser(&chooser);
     emit control<PictureBttn>(&window, QStringLiteral("BTN_PDF_AKTAR"))->LClick();
@@ -397,7 +402,8 @@ void ExplanationTest::theLinkShowsOnlyBesideAResult() {
         QVERIFY2(!w->geometry().intersects(link->geometry()), qPrintable(w->objectName()));
     for (QWidget* w : d.window->findChildren<QWidget*>())
         if (specified(w) && w != d.letter() && w != d.input() &&
-            w->objectName() != QLatin1String("BTN_ZENDARO") && w->objectName() != QLatin1String("BTN_DONUSUM"))
+            w->objectName() != QLatin1String("BTN_ZENDARO") &&
+            w->objectName() != QLatin1String("BTN_DONUSUM"))
             QCOMPARE(w->geometry(), places.value(w->objectName()));
 
     // Converting again: gone until the result is back.
