@@ -1,5 +1,6 @@
 #include "BatchWindow.h"
 
+#include "BatchHandOver.h"
 #include "CourseList.h"
 #include "CourseReport.h"
 #include "ReportPathDialog.h"
@@ -114,7 +115,8 @@ BatchWindow::BatchWindow(const QString& databasePath, const RegionalSettings& re
                            QStringLiteral("TXT_DERSNOTU"), QStringLiteral("TXT_KREDI"),
                            QStringLiteral("BTN_LISTEYE_EKLE"), QStringLiteral("DG_ARRAY"),
                            QStringLiteral("BTN_ZENDARO"), QStringLiteral("TXT_DONUSTURULECEK_NOT"),
-                           QStringLiteral("BTN_RAPOR"), QStringLiteral("BTN_BACK")});
+                           QStringLiteral("BTN_RAPOR"), QStringLiteral("BTN_DOSYAYA_AKTAR"),
+                           QStringLiteral("BTN_BACK")});
 }
 
 BatchWindow::~BatchWindow() = default;
@@ -211,6 +213,12 @@ void BatchWindow::buildTotals() {
     report_->setToolTip(QStringLiteral("Ders listesinin raporunu PDF olarak kaydet"));
     report_->move(twips(4020), twips(150));
     connect(report_, &PictureBttn::LClick, this, &BatchWindow::saveReport);
+
+    // Beside the report: the listed courses go into a new conversion file.
+    toFile_ = MakePictureButton(totals_, "BTN_DOSYAYA_AKTAR", QStringLiteral("Dosyaya Aktar"),
+                                QStringLiteral("Listelenen dersleri yeni bir dönüşüm dosyasına aktar"),
+                                pictures::EditExportNormal, pictures::EditExportLight, 4020, 375);
+    connect(toFile_, &PictureBttn::LClick, this, &BatchWindow::moveToFile);
     showCourses(-1);
 }
 
@@ -305,6 +313,22 @@ void BatchWindow::saveReport() {
         ShowMessage(QStringLiteral("Rapor ") + QDir::toNativeSeparators(path) +
                         QStringLiteral(" adlı dosyaya kaydedilemedi: ") + error,
                     StyleOk, IconStop, this);
+}
+
+void BatchWindow::moveToFile() {
+    if (courses_->size() == 0) {
+        ShowMessage(QStringLiteral("DOSYAYA AKTARMAK İÇİN LÜTFEN ÖNCE LİSTEYE DERS EKLEYİNİZ..."), StyleOk,
+                    IconInfo, this);
+        return;
+    }
+    BatchHandOver handOver;
+    handOver.otherScaleId = views().otherScales.Field(QStringLiteral("id")).toLongLong();
+    handOver.homeScaleId = views().homeScales.Field(QStringLiteral("id")).toLongLong();
+    for (const Course& course : courses_->courses())
+        handOver.courses.append({course.shownGrade(), course.credit});
+    // The courses live on in the file: this window closes without asking.
+    navigator().handOver(WorkingWindow::Files, QVariant::fromValue(handOver));
+    close();
 }
 
 void BatchWindow::backRequested() {

@@ -46,10 +46,14 @@ bool Shell::start() {
 }
 
 void Shell::openWindow(WorkingWindow which) {
+    handOver(which, QVariant());
+}
+
+void Shell::handOver(WorkingWindow which, const QVariant& handOver) {
     const auto factory = factories_.constFind(which);
     if (factory == factories_.constEnd() || !*factory)
         return;
-    const WindowContext context{*this, regional_, appFolder_};
+    const WindowContext context{*this, regional_, appFolder_, handOver};
     QWidget* window = (*factory)(context);
     if (!window)
         return;

@@ -18,6 +18,7 @@ struct WindowContext {
     Navigator& navigator;
     const RegionalSettings& regional;
     QString appFolder; // the folder of the executable, donustur.evk and HELP/
+    QVariant handOver; // what another window handed over (Navigator::handOver), else null
 };
 
 // Creates one working window, top level and not yet shown (its load step may
@@ -48,6 +49,7 @@ public:
 
     // Navigator.
     void openWindow(WorkingWindow which) override;
+    void handOver(WorkingWindow which, const QVariant& handOver) override;
     void returnToMenu(QWidget* from) override;
     void showHelp(const QString& anchor, QWidget* owner) override;
 

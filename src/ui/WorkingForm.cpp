@@ -68,6 +68,8 @@ void WorkingForm::escapePressed() {
         return button && button->isVisibleTo(this) && button->isEnabled();
     };
     auto* cancel = findChild<PictureBttn*>(QStringLiteral("BTN_OLCEK_VAZGEC"));
+    if (!usable(cancel)) // a course of a conversion file being changed
+        cancel = findChild<PictureBttn*>(QStringLiteral("BTN_DERS_VAZGEC"));
     if (usable(cancel))
         cancel->press();
     else if (usable(back_))
