@@ -23,7 +23,7 @@ enum class CourseMark {
 // A course as the window shows it.
 struct CourseState {
     CourseMark mark = CourseMark::None;
-    CourseResult now;           // the result on the current scales (converted false when none)
+    CourseResult now;      // the result on the current scales (converted false when none)
     CourseResult shown() const; // `now` when converted, else the stored result
 };
 
