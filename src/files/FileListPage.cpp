@@ -63,7 +63,7 @@ FileListPage::FileListPage(FileStore& store, const NumberFormat& numbers, QWidge
     list_ = new DataGrid(QStringLiteral("DG_DOSYALAR"), this);
     list_->setAccessibleName(QStringLiteral("Kayıtlı dönüşüm dosyaları"));
     list_->setFont(msSansSerif825());
-    list_->setGeometry(twipsRect(240, 450, 11925, 5265));
+    list_->setGeometry(twipsRect(120, 450, 12045, 5490));
     list_->bindTable([this] { return static_cast<int>(listed_.size()); },
                      [this](int row, int column) -> QVariant {
                          const FileSummary& file = listed_.at(row);
@@ -98,13 +98,13 @@ FileListPage::FileListPage(FileStore& store, const NumberFormat& numbers, QWidge
 
     open_ = MakePictureButton(this, "BTN_DOSYA_AC", QStringLiteral("Dosyayı Aç"),
                               QStringLiteral("Seçili dönüşüm dosyasını aç"), pictures::EditEditNormal,
-                              pictures::EditEditLight, 240, 5880);
+                              pictures::EditEditLight, 1650, 6150);
     create_ = MakePictureButton(this, "BTN_YENI_DOSYA", QStringLiteral("Yeni Dosya"),
                                 QStringLiteral("Yeni bir dönüşüm dosyası başlat"), pictures::EditCreateNormal,
-                                pictures::EditCreateLight, 2400, 5880);
+                                pictures::EditCreateLight, 3600, 6150);
     delete_ = MakePictureButton(this, "BTN_DOSYA_SIL", QStringLiteral("Dosyayı Sil"),
                                 QStringLiteral("Seçili dönüşüm dosyasını sil"), pictures::EditDeleteNormal,
-                                pictures::EditDeleteLight, 4560, 5880);
+                                pictures::EditDeleteLight, 5550, 6150);
 
     connect(query_, &QLineEdit::textChanged, this, &FileListPage::search);
     connect(list_, &QAbstractItemView::doubleClicked, this, &FileListPage::openChosen);
