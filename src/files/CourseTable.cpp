@@ -96,7 +96,7 @@ QString markText(const FileWork& work, int row) {
     const CourseState& state = work.states().at(row);
     if (state.mark != CourseMark::Changed)
         return CourseMarkText(state.mark);
-    const CourseResult& old = work.file().courses.at(row).stored;
+    const CourseResult& old = state.stored;
     return CourseMarkText(state.mark) + QStringLiteral(": ") + resultText(old, work.settings()) +
            QStringLiteral(" → ") + resultText(state.now, work.settings());
 }

@@ -328,6 +328,10 @@ void FileEditorPage::commitEntry() {
 void FileEditorPage::showMessageFor(const CourseEntryResult& result) {
     ShowMessage(result.message, StyleOk, IconStop, this);
     using Box = CourseEntryResult::Box;
+    if (result.focus == Box::None && (otherPicker_->currentIndex() < 0 || homePicker_->currentIndex() < 0)) {
+        (otherPicker_->currentIndex() < 0 ? otherPicker_ : homePicker_)->setFocus();
+        return;
+    }
     QLineEdit* focus = result.focus == Box::Code     ? code_
                        : result.focus == Box::Name   ? course_
                        : result.focus == Box::Credit ? credit_
