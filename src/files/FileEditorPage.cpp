@@ -286,14 +286,18 @@ void FileEditorPage::showCourses(int currentRow) {
     table_->redraw();
     table_->setCurrentRowNumber(std::min(currentRow, work_->size() - 1));
     const FileTotals totals = work_->totals();
-    QString text =
-        QStringLiteral("Ders: %1     Geçer: %2     Kalır: %3     Toplam Kredi: %4     "
-                       "Ağırlıklı Ortalama: %5")
-            .arg(totals.courses)
-            .arg(totals.passed)
-            .arg(totals.failed)
-            .arg(TwoDecimalText(totals.credit, settings_),
-                 totals.average ? TwoDecimalText(*totals.average, settings_) : QStringLiteral("—"));
+    // Each total as its caption, a colon and its value, side by side.
+    const QList<std::pair<QString, QString>> parts{
+        {QStringLiteral("Ders"), QString::number(totals.courses)},
+        {QStringLiteral("Geçer"), QString::number(totals.passed)},
+        {QStringLiteral("Kalır"), QString::number(totals.failed)},
+        {QStringLiteral("Toplam Kredi"), TwoDecimalText(totals.credit, settings_)},
+        {QStringLiteral("Ağırlıklı Ortalama"),
+         totals.average ? TwoDecimalText(*totals.average, settings_) : QStringLiteral("—")}};
+    QStringList shown;
+    for (const auto& [caption, value] : parts)
+        shown.append(caption + QStringLiteral(": ") + value);
+    const QString text = shown.join(QStringLiteral("     "));
     totals_->setText(text);
     totals_->setAccessibleName(text);
     remove_->setEnabled(!work_->states().isEmpty());
