@@ -4,9 +4,13 @@
 
 namespace zendaro {
 
-bool EqualsIgnoringCaseTr(const QString& a, const QString& b) {
+QString FoldCaseTr(const QString& text) {
     static const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
-    return turkish.toUpper(a) == turkish.toUpper(b);
+    return turkish.toUpper(text);
+}
+
+bool EqualsIgnoringCaseTr(const QString& a, const QString& b) {
+    return FoldCaseTr(a) == FoldCaseTr(b);
 }
 
 } // namespace zendaro

@@ -9,4 +9,8 @@ namespace zendaro {
 // and modes are compared with this everywhere.
 bool EqualsIgnoringCaseTr(const QString& a, const QString& b);
 
+// The text with its letter case folded the Turkish way (two texts fold alike
+// exactly when EqualsIgnoringCaseTr holds): what searches compare.
+QString FoldCaseTr(const QString& text);
+
 } // namespace zendaro
