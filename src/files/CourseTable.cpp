@@ -10,6 +10,7 @@ namespace {
 
 const QColor MarkGround(255, 236, 179);
 const QColor MarkText(138, 90, 0);
+const QColor CurrentGround(204, 228, 247);
 
 QString resultText(const CourseResult& result, const RegionalSettings& settings) {
     return result.homeLetter + QLatin1Char(' ') + TwoDecimalText(result.homeValue, settings);
@@ -37,6 +38,11 @@ protected:
             (index.column() == HomeLetter || index.column() == HomeValue || index.column() == Status)) {
             option->palette.setColor(QPalette::Text, shown.passed ? PassColour() : FailColour());
             option->font.setBold(index.column() == HomeLetter);
+        }
+        // The current row on a light ground, so that its results keep their colours.
+        if (option->state.testFlag(QStyle::State_Selected)) {
+            option->state.setFlag(QStyle::State_Selected, false);
+            option->backgroundBrush = CurrentGround;
         }
         if (index.column() != Name && index.column() != Mark)
             option->displayAlignment = Qt::AlignCenter;

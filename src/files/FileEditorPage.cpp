@@ -85,18 +85,18 @@ FileEditorPage::FileEditorPage(const QString& databasePath, const RegionalSettin
 FileEditorPage::~FileEditorPage() = default;
 
 void FileEditorPage::buildStudent() {
-    name_ = captionedBox(this, "TXT_OGRENCI_ADI", QStringLiteral("Adı Soyadı :"), twipsRect(0, 0, 1620, 315),
-                         twipsRect(1680, 0, 2850, 315));
+    name_ = captionedBox(this, "TXT_OGRENCI_ADI", QStringLiteral("Adı Soyadı :"),
+                         twipsRect(120, 0, 1740, 315), twipsRect(1920, 0, 2610, 315));
     number_ = captionedBox(this, "TXT_OGRENCI_NO", QStringLiteral("Numarası :"),
                            twipsRect(4590, 0, 1140, 315), twipsRect(5790, 0, 1560, 315));
     programme_ = captionedBox(this, "TXT_PROGRAM", QStringLiteral("Programı :"),
                               twipsRect(7410, 0, 1140, 315), twipsRect(8610, 0, 3555, 315));
     university_ = captionedBox(this, "TXT_DIGER_UNIVERSITE", QStringLiteral("Diğer Üniversite :"),
-                               twipsRect(0, 360, 1620, 315), twipsRect(1680, 360, 2850, 315));
+                               twipsRect(120, 360, 1740, 315), twipsRect(1920, 360, 2610, 315));
     note_ = captionedBox(this, "TXT_ACIKLAMA", QStringLiteral("Not :"), twipsRect(4590, 360, 1140, 315),
                          twipsRect(5790, 360, 6375, 315));
     otherPicker_ = picker(this, "CMB_KAYNAK_OLCEK", QStringLiteral("Diğer Ölçek :"),
-                          twipsRect(0, 720, 1620, 315), twipsRect(1680, 720, 4050, 315));
+                          twipsRect(120, 720, 1740, 315), twipsRect(1920, 720, 3810, 315));
     homePicker_ = picker(this, "CMB_DORNELA_OLCEK", QStringLiteral("Dornela Ölçeği :"),
                          twipsRect(5790, 720, 1680, 315), twipsRect(7530, 720, 4635, 315));
     for (QLineEdit* edit : {name_, number_, programme_, university_, note_})

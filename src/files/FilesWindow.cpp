@@ -17,8 +17,8 @@ namespace zendaro {
 namespace {
 
 // The Tab order of each page, in reading order; the window's own buttons close it.
-const QStringList ListOrder{QStringLiteral("TXT_ARA"),      QStringLiteral("DG_DOSYALAR"),
-                            QStringLiteral("BTN_HELP"),     QStringLiteral("BTN_DOSYA_AC"),
+const QStringList ListOrder{QStringLiteral("TXT_ARA"),        QStringLiteral("DG_DOSYALAR"),
+                            QStringLiteral("BTN_HELP"),       QStringLiteral("BTN_DOSYA_AC"),
                             QStringLiteral("BTN_YENI_DOSYA"), QStringLiteral("BTN_DOSYA_SIL"),
                             QStringLiteral("BTN_BACK")};
 const QStringList EditorOrder{QStringLiteral("TXT_OGRENCI_ADI"),   QStringLiteral("TXT_OGRENCI_NO"),

@@ -204,11 +204,11 @@ QStringList reachable(QWidget* window) {
     return names;
 }
 
-const QStringList AllWindows{
-    QStringLiteral("FRMMAIN"),         QStringLiteral("FRMBIREBIR"),    QStringLiteral("FRMCOGUL"),
-    QStringLiteral("FRMDORNELAOLCEK"), QStringLiteral("FRMDIGEROLCEK"), QStringLiteral("FRMHELP"),
-    QStringLiteral("FRMABOUT"),        QStringLiteral("MsgForm"),       QStringLiteral("FRMKUTUPHANE"),
-    QStringLiteral("FRMDOSYA")};
+const QStringList AllWindows{QStringLiteral("FRMMAIN"),       QStringLiteral("FRMBIREBIR"),
+                             QStringLiteral("FRMCOGUL"),      QStringLiteral("FRMDORNELAOLCEK"),
+                             QStringLiteral("FRMDIGEROLCEK"), QStringLiteral("FRMHELP"),
+                             QStringLiteral("FRMABOUT"),      QStringLiteral("MsgForm"),
+                             QStringLiteral("FRMKUTUPHANE"),  QStringLiteral("FRMDOSYA")};
 
 } // namespace
 
@@ -460,24 +460,18 @@ void KeyboardTest::aWholeSessionWithoutAMouse() {
 void KeyboardTest::tabGoesRoundEveryControlInReadingOrder_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("main menu") << "FRMMAIN"
-                               << QStringList{"BTN_BIREBIR_DONUSTUR",
-                                              "BTN_COGUL_DONUSTUR",
-                                              "BTN_DOSYALAR",
-                                              "BTN_DORNELA_OLCEK",
-                                              "BTN_DIGER_OLCEK",
-                                              "BTN_HELP",
-                                              "BTN_INFO",
-                                              "BTN_EXIT"};
+    QTest::newRow("main menu")
+        << "FRMMAIN"
+        << QStringList{"BTN_BIREBIR_DONUSTUR", "BTN_COGUL_DONUSTUR", "BTN_DOSYALAR", "BTN_DORNELA_OLCEK",
+                       "BTN_DIGER_OLCEK",      "BTN_HELP",           "BTN_INFO",     "BTN_EXIT"};
     QTest::newRow("one-to-one") << "FRMBIREBIR"
                                 << QStringList{"CMB_KAYNAK_OLCEK", "CMB_DORNELA_OLCEK", "BTN_HELP",
                                                "BTN_BACK"};
     QTest::newRow("batch") << "FRMCOGUL"
                            << QStringList{"CMB_KAYNAK_OLCEK", "CMB_DORNELA_OLCEK", "TXT_DONUSTURULECEK_NOT",
                                           "BTN_BACK"};
-    QTest::newRow("conversion files") << "FRMDOSYA"
-                                      << QStringList{"TXT_ARA", "DG_DOSYALAR", "BTN_HELP", "BTN_YENI_DOSYA",
-                                                     "BTN_BACK"};
+    QTest::newRow("conversion files")
+        << "FRMDOSYA" << QStringList{"TXT_ARA", "DG_DOSYALAR", "BTN_HELP", "BTN_YENI_DOSYA", "BTN_BACK"};
     QTest::newRow("home scales") << "FRMDORNELAOLCEK"
                                  << QStringList{"DG_DORNELA_OLCEKLER", "BTN_OLCEK_DUZENLE", "BTN_OLCEK_SIL",
                                                 "BTN_OLCEK_EKLE",      "BTN_HELP",          "BTN_ICE_AKTAR",
