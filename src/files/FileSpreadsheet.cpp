@@ -3,7 +3,6 @@
 #include "conversion/CourseReport.h"
 #include "conversion/NumberText.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -40,9 +39,9 @@ enum Column {
 // _xHHHH_, and text that already reads like such an escape guarded by an
 // escaped underscore, so that a reader gets back exactly the typed text.
 QString cellText(const QString& text) {
-    static const QRegularExpression looksEscaped(QStringLiteral("_(x[0-9A-Fa-f]{4}_)"));
+    static const QRegularExpression startsEscape(QStringLiteral("_(?=x[0-9A-Fa-f]{4}_)"));
     QString guarded = text;
-    guarded.replace(looksEscaped, QStringLiteral("_x005F_\\1"));
+    guarded.replace(startsEscape, QStringLiteral("_x005F_"));
     QString out;
     out.reserve(guarded.size());
     for (const QChar c : std::as_const(guarded)) {

@@ -76,7 +76,7 @@ QStringList hostileTexts() {
             QStringLiteral("a\x01"
                            "b\x1f"
                            "c\rd\te\nf"),
-            QStringLiteral("_x0041_ ve _x005F_ ve _X0041_"),
+            QStringLiteral("_x0041_ ve _x005F_ ve _X0041_ ve _x0041_x0042_"),
             QStringLiteral("=HYPERLINK(\"http://ornek\";\"tıkla\")"),
             QStringLiteral("\u202Eters yazı\u202C <b>&amp;</b>"),
             QString(QChar(0xFFFE)) + QChar(0xFFFF) + QStringLiteral(" son"),
