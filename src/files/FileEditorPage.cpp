@@ -1,7 +1,11 @@
 #include "FileEditorPage.h"
 
 #include "CourseTable.h"
+#include "FileReportPath.h"
 #include "conversion/NumberText.h"
+#include "conversion/ReportPathDialog.h"
+#include "files/FileReport.h"
+#include "files/FileSpreadsheet.h"
 #include "files/FileStore.h"
 #include "resources/Pictures.h"
 #include "store/Queries.h"
@@ -15,6 +19,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QRegularExpression>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -71,7 +78,7 @@ bool isEnter(QEvent* event) {
 
 FileEditorPage::FileEditorPage(const QString& databasePath, const RegionalSettings& settings,
                                FileStore& store, QWidget* parent)
-    : QWidget(parent), settings_(settings), store_(store),
+    : QWidget(parent), databasePath_(databasePath), settings_(settings), store_(store),
       work_(std::make_unique<FileWork>(databasePath, settings)) {
     setObjectName(QStringLiteral("CER_DOSYA"));
     for (DataView* view : {&otherScales_, &homeScales_})
@@ -199,6 +206,8 @@ void FileEditorPage::buildButtons() {
                               QStringLiteral("Kayıtlı dönüşüm dosyalarının listesine dön"),
                               pictures::EditLibraryNormal, pictures::EditLibraryLight, 7350, 6150);
     connect(saveButton_, &PictureBttn::LClick, this, &FileEditorPage::save);
+    connect(pdf_, &PictureBttn::LClick, this, [this] { writeReport(false); });
+    connect(xlsx_, &PictureBttn::LClick, this, [this] { writeReport(true); });
     connect(list_, &PictureBttn::LClick, this, [this] {
         if (mayLeave())
             emit listRequested();
@@ -416,6 +425,39 @@ bool FileEditorPage::save() {
     emit savedFile();
     ShowMessage(QStringLiteral("Dönüşüm dosyası kaydedildi..."), StyleOk, IconInfo, this);
     return true;
+}
+
+void FileEditorPage::writeReport(bool spreadsheet) {
+    if (work_->size() == 0) {
+        ShowMessage(QStringLiteral("RAPOR İÇİN LÜTFEN ÖNCE LİSTEYE DERS EKLEYİNİZ..."), StyleOk, IconInfo, this);
+        return;
+    }
+    detailsEdited();
+    // Named after the student, in the user's home folder, dated today.
+    QString who = work_->file().studentNumber.trimmed();
+    if (who.isEmpty())
+        who = work_->file().studentName.trimmed();
+    who.replace(QRegularExpression(QStringLiteral("[\\/:*?\"<>|\\s]+")), QStringLiteral("-"));
+    const QString name = QStringLiteral("Not-Donusum-Belgesi%1-%2")
+                             .arg(who.isEmpty() ? QString() : QLatin1Char('-') + who,
+                                  QDate::currentDate().toString(Qt::ISODate));
+    const QString suggested = QDir::home().filePath(name + (spreadsheet ? QStringLiteral(".xlsx")
+                                                                        : QStringLiteral(".pdf")));
+    const QString path =
+        spreadsheet
+            ? AskReportPath(
+                  this, suggested,
+                  [](QWidget* owner, const QString& at) { return reportPathChooser().chooseXlsxPath(owner, at); },
+                  WithXlsxSuffix)
+            : AskReportPath(
+                  this, suggested,
+                  [](QWidget* owner, const QString& at) { return reportPathChooser().choosePdfPath(owner, at); },
+                  WithPdfSuffix);
+    if (path.isEmpty())
+        return;
+    const QString error = spreadsheet ? WriteFileSpreadsheet(path, *work_)
+                                      : WriteFileReport(path, databasePath_, *work_, QDateTime::currentDateTime());
+    TellReportWritten(this, path, error);
 }
 
 bool FileEditorPage::mayLeave() {

@@ -68,7 +68,9 @@ private:
     void detailsEdited();
     void showMessageFor(const CourseEntryResult& result);
     void clearEntry();
+    void writeReport(bool spreadsheet);
 
+    QString databasePath_;
     RegionalSettings settings_;
     FileStore& store_;
     std::unique_ptr<FileWork> work_;

@@ -10,6 +10,7 @@
 #include "RecordingNavigator.h"
 #include "conversion/BatchHandOver.h"
 #include "conversion/BatchWindow.h"
+#include "conversion/ReportPathDialog.h"
 #include "files/FileEditorPage.h"
 #include "files/FileListPage.h"
 #include "files/FileStore.h"
@@ -20,6 +21,11 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -116,6 +122,25 @@ bool cellPaints(QAbstractItemView* view, int row, int column, const QColor& colo
     return false;
 }
 
+// The save dialog as a test answers it: the paths in turn, then "cancel".
+class AnsweredDialog : public ReportPathChooser {
+public:
+    AnsweredDialog() { setReportPathChooser(this); }
+    ~AnsweredDialog() override { setReportPathChooser(nullptr); }
+    AnsweredDialog(const AnsweredDialog&) = delete;
+    AnsweredDialog& operator=(const AnsweredDialog&) = delete;
+    QString choosePdfPath(QWidget*, const QString& suggested) override { return next(suggested); }
+    QString chooseXlsxPath(QWidget*, const QString& suggested) override { return next(suggested); }
+    QStringList answers;
+    QStringList suggestions;
+
+private:
+    QString next(const QString& suggested) {
+        suggestions.append(suggested);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+};
+
 ConversionFile storedFile(const QString& name, const QString& number) {
     ConversionFile file;
     file.studentName = name;
@@ -149,6 +174,8 @@ private slots:
     void leavingWithUnsavedChangesAsks();
     void aNewerDatabaseIsReadOnly();
     void theBatchWindowHandsItsCoursesToANewFile();
+    void aReportAsksBeforeReplacingAFile_data();
+    void aReportAsksBeforeReplacingAFile();
 };
 
 void FilesWindowTest::aCourseIsTypedConvertedAndTheCodeBoxIsNext() {
@@ -430,6 +457,58 @@ void FilesWindowTest::theBatchWindowHandsItsCoursesToANewFile() {
     QCOMPARE(d.cell(1, 2), QStringLiteral("2,50"));
     QVERIFY(cellPaints(d.table(), 1, LetterColumn, FailColour()));
     QVERIFY(d.window->editorPage()->work().hasChanges()); // not saved yet
+}
+
+void FilesWindowTest::aReportAsksBeforeReplacingAFile_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("PDF") << "BTN_PDF"
+                         << ".pdf";
+    QTest::newRow("xlsx") << "BTN_XLSX"
+                          << ".xlsx";
+}
+
+void FilesWindowTest::aReportAsksBeforeReplacingAFile() {
+    QFETCH(QString, button);
+    QFETCH(QString, suffix);
+    FilesDatabase db;
+    FilesDriver d(db.path());
+    d.newFile();
+    d.get<QLineEdit>("TXT_OGRENCI_NO")->setFocus();
+    FilesDriver::type(QStringLiteral("2020117"));
+    d.enterCourse(QStringLiteral("MAT101"), QStringLiteral("Matematik"), QStringLiteral("4"), QStringLiteral("85"));
+    QTemporaryDir folder;
+    const QString existing = folder.filePath(QStringLiteral("belge") + suffix);
+    QFile old(existing);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("eski");
+    old.close();
+    AnsweredDialog dialog;
+    // The name without its suffix; "Hayır" to replacing it; then a new name.
+    dialog.answers = {folder.filePath(QStringLiteral("belge")), folder.filePath(QStringLiteral("yeni"))};
+    d.messages.answers = {ResultHayir};
+    control<PictureBttn>(d.window.get(), button)->press();
+
+    QVERIFY(dialog.suggestions.first().endsWith(QStringLiteral("Not-Donusum-Belgesi-2020117-") +
+                                                QDate::currentDate().toString(Qt::ISODate) + suffix));
+    QCOMPARE(d.messages.messages.size(), 2);
+    QVERIFY(d.messages.messages.at(0).text.endsWith(
+        QStringLiteral(" adlı dosya zaten var. Dosyanın üzerine yazmak istiyor musunuz?")));
+    QFile kept(existing);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("eski"));
+    const QString written = folder.filePath(QStringLiteral("yeni") + suffix);
+    QCOMPARE(d.messages.messages.at(1).text,
+             QStringLiteral("Rapor ") + written + QStringLiteral(" adlı dosyaya kaydedildi..."));
+    QVERIFY(QFileInfo(written).size() > 0);
+    if (suffix == QLatin1String(".pdf")) {
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {written, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QString read = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(read.contains(QStringLiteral("2020117")) && read.contains(QStringLiteral("Matematik")),
+                 qPrintable(read));
+    }
 }
 
 QTEST_MAIN(FilesWindowTest)
