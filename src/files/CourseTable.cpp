@@ -66,7 +66,7 @@ bool isNumber(int column) {
 }
 
 int width(int column) {
-    static const int widths[] = {58, 182, 44, 40, 44, 34, 38, 46, 52};
+    static const int widths[] = {74, 196, 44, 40, 40, 38, 36, 44, 52};
     return column >= 0 && column < Mark ? widths[column] : 0;
 }
 

@@ -21,11 +21,11 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
-#include <QRegularExpression>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 namespace zendaro {
 
@@ -87,6 +87,23 @@ FileEditorPage::FileEditorPage(const QString& databasePath, const RegionalSettin
     buildEntry();
     buildTable();
     buildButtons();
+    alignEntry();
+}
+
+void FileEditorPage::alignEntry() {
+    // Each entry box stands right above the column it fills.
+    const QList<std::pair<QWidget*, int>> boxes{
+        {code_, course_table::Code}, {course_, course_table::Name}, {credit_, course_table::Credit},
+        {ects_, course_table::Ects}, {grade_, course_table::Grade}, {counts_, course_table::Counts}};
+    const QHeaderView* header = table_->horizontalHeader();
+    const int left = table_->x() + table_->frameWidth();
+    for (const auto& [box, column] : boxes) {
+        QRect place(left + header->sectionPosition(column), twips(1140), header->sectionSize(column),
+                    twips(315));
+        if (box == counts_)
+            place.adjust((place.width() - counts_->sizeHint().width()) / 2, 0, 0, 0);
+        box->setGeometry(place);
+    }
 }
 
 FileEditorPage::~FileEditorPage() = default;
@@ -114,11 +131,11 @@ void FileEditorPage::buildStudent() {
 
 void FileEditorPage::buildEntry() {
     // The entry boxes stand above the columns they fill.
-    code_ = box(this, "TXT_DERS_KODU", QStringLiteral("Ders kodu"), twipsRect(135, 1140, 870, 315));
-    course_ = box(this, "TXT_DERS_ADI", QStringLiteral("Ders adı"), twipsRect(1005, 1140, 2730, 315));
-    credit_ = box(this, "TXT_KREDI", QStringLiteral("Kredi"), twipsRect(3735, 1140, 660, 315));
-    ects_ = box(this, "TXT_AKTS", QStringLiteral("AKTS kredisi"), twipsRect(4395, 1140, 600, 315));
-    grade_ = box(this, "TXT_DERSNOTU", QStringLiteral("Dersin notu"), twipsRect(4995, 1140, 660, 315));
+    code_ = box(this, "TXT_DERS_KODU", QStringLiteral("Ders kodu"), {});
+    course_ = box(this, "TXT_DERS_ADI", QStringLiteral("Ders adı"), {});
+    credit_ = box(this, "TXT_KREDI", QStringLiteral("Kredi"), {});
+    ects_ = box(this, "TXT_AKTS", QStringLiteral("AKTS kredisi"), {});
+    grade_ = box(this, "TXT_DERSNOTU", QStringLiteral("Dersin notu"), {});
     const QList<std::pair<QLineEdit*, QString>> hints{{code_, QStringLiteral("Kod")},
                                                       {course_, QStringLiteral("Ders Adı")},
                                                       {credit_, QStringLiteral("Kredi")},
@@ -140,15 +157,14 @@ void FileEditorPage::buildEntry() {
     counts_->setChecked(true);
     counts_->setAccessibleName(QStringLiteral("Ortalamaya katılır"));
     counts_->setToolTip(QStringLiteral("Ortalamaya katılır"));
-    counts_->setGeometry(twipsRect(5775, 1140, 300, 315));
     counts_->installEventFilter(this);
 
     add_ = MakePictureButton(this, "BTN_DERS_EKLE", QStringLiteral("Dersi Ekle"),
                              QStringLiteral("Dersi ekle ve dönüştür (Enter)"), pictures::EditAddGradeNormal,
-                             pictures::EditAddGradeLight, 6300, 1110);
+                             pictures::EditAddGradeLight, 6750, 1110);
     cancel_ = MakePictureButton(this, "BTN_DERS_VAZGEC", QStringLiteral("Vazgeç"),
                                 QStringLiteral("Dersin değişikliğinden vazgeç (Esc)"),
-                                pictures::EditCancelNormal, pictures::EditCancelLight, 8250, 1110);
+                                pictures::EditCancelNormal, pictures::EditCancelLight, 9000, 1110);
     cancel_->hide();
     remove_ = MakePictureButton(this, "BTN_DERS_SIL", QStringLiteral("Dersi Sil"),
                                 QStringLiteral("Seçili dersi sil (Delete)"), pictures::EditDeleteNormal,
@@ -429,7 +445,8 @@ bool FileEditorPage::save() {
 
 void FileEditorPage::writeReport(bool spreadsheet) {
     if (work_->size() == 0) {
-        ShowMessage(QStringLiteral("RAPOR İÇİN LÜTFEN ÖNCE LİSTEYE DERS EKLEYİNİZ..."), StyleOk, IconInfo, this);
+        ShowMessage(QStringLiteral("RAPOR İÇİN LÜTFEN ÖNCE LİSTEYE DERS EKLEYİNİZ..."), StyleOk, IconInfo,
+                    this);
         return;
     }
     detailsEdited();
@@ -441,22 +458,25 @@ void FileEditorPage::writeReport(bool spreadsheet) {
     const QString name = QStringLiteral("Not-Donusum-Belgesi%1-%2")
                              .arg(who.isEmpty() ? QString() : QLatin1Char('-') + who,
                                   QDate::currentDate().toString(Qt::ISODate));
-    const QString suggested = QDir::home().filePath(name + (spreadsheet ? QStringLiteral(".xlsx")
-                                                                        : QStringLiteral(".pdf")));
-    const QString path =
-        spreadsheet
-            ? AskReportPath(
-                  this, suggested,
-                  [](QWidget* owner, const QString& at) { return reportPathChooser().chooseXlsxPath(owner, at); },
-                  WithXlsxSuffix)
-            : AskReportPath(
-                  this, suggested,
-                  [](QWidget* owner, const QString& at) { return reportPathChooser().choosePdfPath(owner, at); },
-                  WithPdfSuffix);
+    const QString suggested =
+        QDir::home().filePath(name + (spreadsheet ? QStringLiteral(".xlsx") : QStringLiteral(".pdf")));
+    const QString path = spreadsheet ? AskReportPath(
+                                           this, suggested,
+                                           [](QWidget* owner, const QString& at) {
+                                               return reportPathChooser().chooseXlsxPath(owner, at);
+                                           },
+                                           WithXlsxSuffix)
+                                     : AskReportPath(
+                                           this, suggested,
+                                           [](QWidget* owner, const QString& at) {
+                                               return reportPathChooser().choosePdfPath(owner, at);
+                                           },
+                                           WithPdfSuffix);
     if (path.isEmpty())
         return;
-    const QString error = spreadsheet ? WriteFileSpreadsheet(path, *work_)
-                                      : WriteFileReport(path, databasePath_, *work_, QDateTime::currentDateTime());
+    const QString error = spreadsheet
+                              ? WriteFileSpreadsheet(path, *work_)
+                              : WriteFileReport(path, databasePath_, *work_, QDateTime::currentDateTime());
     TellReportWritten(this, path, error);
 }
 

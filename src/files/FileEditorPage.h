@@ -57,6 +57,7 @@ private:
     void buildEntry();
     void buildTable();
     void buildButtons();
+    void alignEntry();
     void fillPickers();
     void pickScales();
     void showFile();

@@ -1,11 +1,14 @@
 // Saves pictures of FRMDOSYA under a folder (default /tmp/zendaro-files), on a
 // copy of the shipped database with a few students' files, so a person can
-// look at them: the list ("dosyalar.png") and a filled file ("dosya.png"),
-// the manual's pictures help/dosyalar.png and help/dosya.png. Run it with
+// look at them: the list ("dosyalar.png"), a filled file ("dosya.png") and
+// the first page of its document ("belge.png", by pdftoppm), the manual's
+// pictures help/dosyalar.png, help/dosya.png and help/belge.png. Run it with
 // QT_SCALE_FACTOR=1.5 to see the window at 150 %.
 #include "RecordingMessages.h"
 #include "RecordingNavigator.h"
 #include "TestDatabase.h"
+#include "files/FileEditorPage.h"
+#include "files/FileReport.h"
 #include "files/FileStore.h"
 #include "files/FilesWindow.h"
 #include "files/SchemaUpgrade.h"
@@ -13,6 +16,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QProcess>
 #include <QTest>
 
 using namespace zendaro;
@@ -62,8 +66,8 @@ int main(int argc, char** argv) {
     const SchemaState schema = UpgradeSchema(shipped.path());
     FileStore store(shipped.path());
 
-    ConversionFile filled = student("Elif Yıldırım", "2024100417", "Bilgisayar Mühendisliği",
-                                    "University of Wisconsin–Madison");
+    ConversionFile filled =
+        student("Elif Yıldırım", "2024100417", "Bilgisayar Mühendisliği", "University of Wisconsin–Madison");
     filled.note = QStringLiteral("Erasmus dışı değişim; transkript 12.09.2024 tarihli.");
     filled.courses = {course("CS 200", "Programming I", 3, 6, "A"),
                       course("CS 240", "Introduction to Discrete Mathematics", 3, 6, "A-"),
@@ -80,12 +84,22 @@ int main(int argc, char** argv) {
                       course("KINES 119", "Fitness", 1, 2, "A", false),
                       course("CS 400", "Programming III", 3, 6, "B"),
                       course("CS 564", "Database Management Systems", 3, 6, "A-")};
+    // A result stored before the scale was edited: shown old and new, marked.
+    CourseResult before;
+    before.converted = true;
+    before.homeLetter = QStringLiteral("BB");
+    before.homeValue = 3;
+    before.letterValue = 3;
+    before.homeStatus = QStringLiteral("GEÇER");
+    before.passed = true;
+    filled.courses[3].stored = before;
     const QList<ConversionFile> others{
         student("Mehmet Can Öztürk", "2023200981", "Makine Mühendisliği", "Technische Universität München"),
         student("Işıl Şahin", "2022300155", "İktisat", "Universidad de Granada"),
         student("Ayşe Demir", "2024100033", "Matematik", "University of Toronto")};
     for (ConversionFile file : others) {
-        file.courses = {course("MATH 101", "Analysis I", 4, 8, "B"), course("PHYS 101", "Physics", 3, 6, "A")};
+        file.courses = {course("MATH 101", "Analysis I", 4, 8, "B"),
+                        course("PHYS 101", "Physics", 3, 6, "A")};
         store.save(file);
     }
     store.save(filled);
@@ -108,5 +122,15 @@ int main(int argc, char** argv) {
     const QImage file = window.grab().toImage();
     file.save(folder + QStringLiteral("/file.png"));
     save(file, folder + QStringLiteral("/dosya.png"));
-    return window.editing() ? 0 : 1;
+
+    // The document's first page, 640 pixels wide as the manual's other pictures.
+    auto* editor = window.editorPage();
+    const QString pdf = folder + QStringLiteral("/belge.pdf");
+    if (!WriteFileReport(pdf, shipped.path(), editor->work(), QDateTime::currentDateTime()).isEmpty())
+        return 1;
+    return QProcess::execute(QStringLiteral("pdftoppm"),
+                             {QStringLiteral("-png"), QStringLiteral("-f"), QStringLiteral("1"),
+                              QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-scale-to-x"),
+                              QStringLiteral("640"), QStringLiteral("-scale-to-y"), QStringLiteral("-1"),
+                              QStringLiteral("-singlefile"), pdf, folder + QStringLiteral("/belge")});
 }

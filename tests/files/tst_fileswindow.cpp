@@ -24,10 +24,10 @@
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -171,6 +171,7 @@ private slots:
     void theListAnswersAsTheUserTypes();
     void aSavedFileOpensAgainWholeFromTheList();
     void aFileChangedElsewhereIsNotOverwritten();
+    void aChangedResultIsMarkedUntilSaved();
     void leavingWithUnsavedChangesAsks();
     void aNewerDatabaseIsReadOnly();
     void theBatchWindowHandsItsCoursesToANewFile();
@@ -392,6 +393,34 @@ void FilesWindowTest::aFileChangedElsewhereIsNotOverwritten() {
     QCOMPARE(other.load(id).note, QStringLiteral("başka yerde"));
 }
 
+void FilesWindowTest::aChangedResultIsMarkedUntilSaved() {
+    FilesDatabase db;
+    {
+        // The file keeps BB 3,00 for 85, as the scales gave it before an edit.
+        FileStore store(db.path());
+        ConversionFile file = storedFile(QStringLiteral("Ali Veli"), QStringLiteral("1"));
+        CourseResult& stored = file.courses[0].stored;
+        stored.converted = true;
+        stored.homeLetter = QStringLiteral("BB");
+        stored.homeValue = 3;
+        stored.letterValue = 3;
+        stored.homeStatus = QStringLiteral("GEÇER");
+        stored.passed = true;
+        store.save(file);
+    }
+    FilesDriver d(db.path());
+    d.press("BTN_DOSYA_AC");
+    QCOMPARE(d.cell(0, MarkColumn), QStringLiteral("SONUÇ DEĞİŞTİ: BB 3,00 → BA 3,55"));
+    QCOMPARE(d.cell(0, LetterColumn), QStringLiteral("BA"));
+    d.table()->setCurrentRowNumber(-1); // the marked row as the user sees it when not current
+    QVERIFY(cellPaints(d.table(), 0, 1, QColor(255, 236, 179)));
+    QVERIFY(d.window->editorPage()->work().hasChanges());
+    // The save accepts the new result: the mark goes.
+    d.press("BTN_KAYDET");
+    QCOMPARE(d.cell(0, MarkColumn), QString());
+    QVERIFY(!cellPaints(d.table(), 0, 1, QColor(255, 236, 179)));
+}
+
 void FilesWindowTest::leavingWithUnsavedChangesAsks() {
     FilesDatabase db;
     FilesDriver d(db.path());
@@ -476,7 +505,8 @@ void FilesWindowTest::aReportAsksBeforeReplacingAFile() {
     d.newFile();
     d.get<QLineEdit>("TXT_OGRENCI_NO")->setFocus();
     FilesDriver::type(QStringLiteral("2020117"));
-    d.enterCourse(QStringLiteral("MAT101"), QStringLiteral("Matematik"), QStringLiteral("4"), QStringLiteral("85"));
+    d.enterCourse(QStringLiteral("MAT101"), QStringLiteral("Matematik"), QStringLiteral("4"),
+                  QStringLiteral("85"));
     QTemporaryDir folder;
     const QString existing = folder.filePath(QStringLiteral("belge") + suffix);
     QFile old(existing);
