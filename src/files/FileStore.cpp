@@ -48,6 +48,12 @@ QString likePattern(const QString& search) {
     return QLatin1Char('%') + pattern + QLatin1Char('%');
 }
 
+void bindAll(QSqlQuery& query, const QVariantList& values) {
+    int position = 0;
+    for (const QVariant& value : values)
+        query.bindValue(position++, value);
+}
+
 void execute(QSqlQuery& query) {
     if (!query.exec())
         throw StoreError(StoreErrorText(query.lastError()));
@@ -85,7 +91,8 @@ QString FileStore::DeletedElsewhereText() {
 }
 
 QVector<FileSummary> FileStore::list(const QString& search) const {
-    const bool all = search.isEmpty();
+    const QString wanted = search.trimmed();
+    const bool all = wanted.isEmpty();
     QSqlQuery& query = connection_->prepared(
         all ? kListColumns + kListOrder
             : kListColumns +
@@ -93,7 +100,7 @@ QVector<FileSummary> FileStore::list(const QString& search) const {
                   kListOrder);
     const StatementUse use(query);
     if (!all) {
-        const QString pattern = likePattern(search);
+        const QString pattern = likePattern(wanted);
         query.bindValue(0, pattern);
         query.bindValue(1, pattern);
     }
@@ -257,10 +264,7 @@ void FileStore::save(ConversionFile& file) {
                 "arama_adi, arama_no, surum, olusturulma, degistirilme) "
                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1, ?, ?)"));
             const StatementUse use(query);
-            for (int i = 0; i < values.size(); ++i)
-                query.bindValue(i, values.at(i));
-            query.bindValue(values.size(), storedDate(now));
-            query.bindValue(values.size() + 1, storedDate(now));
+            bindAll(query, values + QVariantList{storedDate(now), storedDate(now)});
             execute(query);
             id = query.lastInsertId().toLongLong();
             revision = 1;
@@ -273,11 +277,7 @@ void FileStore::save(ConversionFile& file) {
                     "dornela_olcek_adi = ?, aciklama = ?, ders_sayisi = ?, arama_adi = ?, arama_no = ?, "
                     "surum = surum + 1, degistirilme = ? WHERE id = ? AND surum = ?"));
                 const StatementUse use(query);
-                for (int i = 0; i < values.size(); ++i)
-                    query.bindValue(i, values.at(i));
-                query.bindValue(values.size(), storedDate(now));
-                query.bindValue(values.size() + 1, id);
-                query.bindValue(values.size() + 2, file.revision);
+                bindAll(query, values + QVariantList{storedDate(now), id, file.revision});
                 execute(query);
                 updated = query.numRowsAffected() > 0;
             }

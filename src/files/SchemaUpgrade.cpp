@@ -104,6 +104,16 @@ SchemaState failed(int version, const QString& why) {
     return state;
 }
 
+// The file cannot even be read: the scale windows will say so as well.
+SchemaState unreadable(const QString& why) {
+    SchemaState state;
+    state.kind = SchemaState::Kind::Failed;
+    state.message =
+        QStringLiteral("Veritabanı dosyası okunamadığı için dönüşüm dosyaları bu çalışmada kullanılamaz: %1")
+            .arg(why);
+    return state;
+}
+
 SchemaState done(SchemaState::Kind kind, int version) {
     SchemaState state;
     state.kind = kind;
@@ -114,15 +124,20 @@ SchemaState done(SchemaState::Kind kind, int version) {
 } // namespace
 
 SchemaState UpgradeSchema(const QString& databasePath) {
+    std::shared_ptr<StoreConnection> connection;
     int version = 0;
     try {
-        const std::shared_ptr<StoreConnection> connection = StoreConnection::Acquire(databasePath);
+        connection = StoreConnection::Acquire(databasePath);
         version = readVersion(*connection);
-        if (version == kSchemaVersion)
-            return done(SchemaState::Kind::Current, version);
-        if (version > kSchemaVersion)
-            return newer(databasePath, version);
+    } catch (const StoreError& error) {
+        return unreadable(error.text());
+    }
+    if (version == kSchemaVersion)
+        return done(SchemaState::Kind::Current, version);
+    if (version > kSchemaVersion)
+        return newer(databasePath, version);
 
+    try {
         // The write lock first, then the version again: another ZENDARO may
         // have upgraded the file in the meantime.
         connection->begin();
@@ -144,8 +159,6 @@ SchemaState UpgradeSchema(const QString& databasePath) {
         return done(SchemaState::Kind::Upgraded, version);
     } catch (const StoreError& error) {
         return failed(version, error.text());
-    } catch (const std::exception& error) {
-        return failed(version, QString::fromLocal8Bit(error.what()));
     }
 }
 

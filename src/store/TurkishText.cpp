@@ -6,7 +6,11 @@ namespace zendaro {
 
 QString FoldCaseTr(const QString& text) {
     static const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
-    return turkish.toUpper(text);
+    QString folded = turkish.toUpper(text);
+    // "i̇" (i and a combining dot above: "İ" made small by other languages'
+    // rules) is the letter i as well.
+    folded.replace(QStringLiteral("\u0130\u0307"), QStringLiteral("\u0130"));
+    return folded;
 }
 
 bool EqualsIgnoringCaseTr(const QString& a, const QString& b) {

@@ -208,9 +208,12 @@ void SchemaUpgradeTest::fileThatCannotBeUpgradedStaysAsItWas() {
     QCOMPARE(state.kind, SchemaState::Kind::Failed);
     QVERIFY(!state.filesUsable());
     QVERIFY2(state.message.contains(why), qPrintable(state.message));
-    QVERIFY2(state.message.contains(QStringLiteral("Ölçek pencereleri ve not dönüştürme her zamanki gibi "
-                                                   "çalışır")),
-             qPrintable(state.message));
+    // Where the file itself is sound, the scale windows go on as before.
+    const bool sound = obstacle != QLatin1String("damaged");
+    QCOMPARE(state.message.contains(
+                 QStringLiteral("Ölçek pencereleri ve not dönüştürme her zamanki gibi çalışır")),
+             sound);
+    QVERIFY2(state.message.contains(QStringLiteral("dönüşüm dosyaları")), qPrintable(state.message));
     QCOMPARE(fileBytes(db.path()), before);
     readOnly.reset();
     if (obstacle != QLatin1String("damaged")) {
