@@ -114,8 +114,8 @@ BatchWindow::BatchWindow(const QString& databasePath, const RegionalSettings& re
                            QStringLiteral("DG_DIGER_NOTLAR"), QStringLiteral("DG_DORNELA_NOTLAR"),
                            QStringLiteral("TXT_DERSNOTU"), QStringLiteral("TXT_KREDI"),
                            QStringLiteral("BTN_LISTEYE_EKLE"), QStringLiteral("DG_ARRAY"),
-                           QStringLiteral("BTN_ZENDARO"), QStringLiteral("TXT_DONUSTURULECEK_NOT"),
-                           QStringLiteral("BTN_RAPOR"), QStringLiteral("BTN_DOSYAYA_AKTAR"),
+                           QStringLiteral("BTN_ZENDARO"), QStringLiteral("BTN_DOSYAYA_AKTAR"),
+                           QStringLiteral("TXT_DONUSTURULECEK_NOT"), QStringLiteral("BTN_RAPOR"),
                            QStringLiteral("BTN_BACK")});
 }
 
@@ -214,10 +214,13 @@ void BatchWindow::buildTotals() {
     report_->move(twips(4020), twips(150));
     connect(report_, &PictureBttn::LClick, this, &BatchWindow::saveReport);
 
-    // Beside the report: the listed courses go into a new conversion file.
-    toFile_ = MakePictureButton(totals_, "BTN_DOSYAYA_AKTAR", QStringLiteral("Dosyaya Aktar"),
+    // In the report's row, left of the single-grade box (the only free place
+    // there): the listed courses go into a new conversion file. Shown with
+    // the totals.
+    toFile_ = MakePictureButton(this, "BTN_DOSYAYA_AKTAR", QStringLiteral("Dosyaya Aktar"),
                                 QStringLiteral("Listelenen dersleri yeni bir dönüşüm dosyasına aktar"),
-                                pictures::EditExportNormal, pictures::EditExportLight, 4020, 375);
+                                pictures::EditExportNormal, pictures::EditExportLight, 120, 8115);
+    toFile_->hide();
     connect(toFile_, &PictureBttn::LClick, this, &BatchWindow::moveToFile);
     showCourses(-1);
 }
@@ -367,8 +370,10 @@ void BatchWindow::inputChanged() {
 
 bool BatchWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == panel() &&
-        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
         totals_->setVisible(event->type() == QEvent::ShowToParent);
+        toFile_->setVisible(event->type() == QEvent::ShowToParent);
+    }
     if (watched == courseGrade_ && isEnter(event)) {
         courseCredit_->setFocus();
         return true; // swallowed
