@@ -8,10 +8,8 @@
 class QAbstractItemDelegate;
 class QObject;
 
-namespace zendaro {
-
 // The course table of a conversion file (DG_DERSLER): what each cell shows.
-namespace course_table {
+namespace zendaro::course_table {
 
 enum Column { Code, Name, Credit, Ects, Grade, Counts, HomeLetter, HomeValue, Status, Mark, ColumnCount };
 
@@ -31,6 +29,4 @@ QString markText(const FileWork& work, int row);
 // Paints results green (pass) or red (fail) and marked rows on a light amber ground.
 QAbstractItemDelegate* makeDelegate(const FileWork& work, QObject* parent);
 
-} // namespace course_table
-
-} // namespace zendaro
+} // namespace zendaro::course_table
