@@ -16,6 +16,7 @@
 #include "ui/MessageService.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
+#include "ui/TypingLimit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -148,9 +149,10 @@ void FileEditorPage::buildEntry() {
     }
     for (QLineEdit* edit : {credit_, ects_, grade_})
         edit->setAlignment(Qt::AlignCenter);
-    grade_->setMaxLength(5);
-    credit_->setMaxLength(50);
-    ects_->setMaxLength(50);
+    // As the course list's boxes: a grade the scale stores longer is shown whole.
+    LimitTyping(grade_, 5);
+    LimitTyping(credit_, 50);
+    LimitTyping(ects_, 50);
 
     counts_ = new QCheckBox(this);
     counts_->setObjectName(QStringLiteral("CHK_ORTALAMA"));

@@ -165,6 +165,7 @@ private slots:
     void aCourseIsTypedConvertedAndTheCodeBoxIsNext();
     void aWrongBoxIsNamedAndNothingIsAdded();
     void aRowIsChangedInPlace();
+    void aLongGradeIsLoadedWhole();
     void deleteAsksFirst_data();
     void deleteAsksFirst();
     void theListAnswersAsTheUserTypes_data();
@@ -260,6 +261,28 @@ void FilesWindowTest::aRowIsChangedInPlace() {
     QCOMPARE(d.window->editorPage()->editedRow(), -1);
     QCOMPARE(d.navigator.returns, 0);
     QCOMPARE(d.cell(1, 4), QStringLiteral("90"));
+}
+
+void FilesWindowTest::aLongGradeIsLoadedWhole() {
+    FilesDatabase db;
+    {
+        FileStore store(db.path());
+        ConversionFile file = storedFile(QStringLiteral("Ali Veli"), QStringLiteral("1"));
+        file.otherScaleId = fixture::LongLetters;
+        file.courses[0].grade = QStringLiteral("Mükemmel");
+        store.save(file);
+    }
+    FilesDriver d(db.path());
+    d.press("BTN_DOSYA_AC");
+    QCOMPARE(d.cell(0, LetterColumn), QStringLiteral("AA"));
+    d.table()->setFocus();
+    FilesDriver::key(Qt::Key_F2);
+    // Beyond the five characters a user may type, yet not cut.
+    QCOMPARE(d.get<QLineEdit>("TXT_DERSNOTU")->text(), QStringLiteral("Mükemmel"));
+    d.get<QLineEdit>("TXT_DERSNOTU")->setFocus();
+    FilesDriver::key(Qt::Key_Return);
+    QCOMPARE(d.messages.messages.size(), 0);
+    QCOMPARE(d.cell(0, 4), QStringLiteral("Mükemmel"));
 }
 
 void FilesWindowTest::deleteAsksFirst_data() {
