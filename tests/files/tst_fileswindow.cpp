@@ -162,6 +162,7 @@ class FilesWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void tabGoesThroughTheFileInReadingOrder();
     void aCourseIsTypedConvertedAndTheCodeBoxIsNext();
     void aWrongBoxIsNamedAndNothingIsAdded();
     void aRowIsChangedInPlace();
@@ -179,6 +180,29 @@ private slots:
     void aReportAsksBeforeReplacingAFile_data();
     void aReportAsksBeforeReplacingAFile();
 };
+
+void FilesWindowTest::tabGoesThroughTheFileInReadingOrder() {
+    FilesDatabase db;
+    FilesDriver d(db.path());
+    d.newFile();
+    d.enterCourse(QStringLiteral("MAT101"), QStringLiteral("Matematik"), QStringLiteral("4"),
+                  QStringLiteral("85"));
+    const QStringList order{
+        "TXT_OGRENCI_ADI",   "TXT_OGRENCI_NO",   "TXT_PROGRAM",       "TXT_DIGER_UNIVERSITE",
+        "TXT_ACIKLAMA",      "CMB_KAYNAK_OLCEK", "CMB_DORNELA_OLCEK", "TXT_DERS_KODU",
+        "TXT_DERS_ADI",      "TXT_KREDI",        "TXT_AKTS",          "TXT_DERSNOTU",
+        "CHK_ORTALAMA",      "BTN_DERS_EKLE",    "BTN_DERS_SIL",      "DG_DERSLER",
+        "BTN_HELP",          "BTN_KAYDET",       "BTN_PDF",           "BTN_XLSX",
+        "BTN_DOSYA_LISTESI", "BTN_BACK"};
+    d.get<QWidget>("TXT_OGRENCI_ADI")->setFocus();
+    QStringList seen{FilesDriver::focusName()};
+    for (int i = 0; i < order.size(); ++i) {
+        FilesDriver::key(Qt::Key_Tab);
+        seen.append(FilesDriver::focusName());
+    }
+    QCOMPARE(seen.mid(0, order.size()), order);
+    QCOMPARE(seen.last(), order.first()); // and round again
+}
 
 void FilesWindowTest::aCourseIsTypedConvertedAndTheCodeBoxIsNext() {
     FilesDatabase db;
