@@ -268,7 +268,6 @@ void FileEditorPage::open(ConversionFile file) {
 }
 
 void FileEditorPage::showFile() {
-    showing_ = true;
     const ConversionFile& file = work_->file();
     name_->setText(file.studentName);
     number_->setText(file.studentNumber);
@@ -282,12 +281,9 @@ void FileEditorPage::showFile() {
     // A scale that is gone is named as the file last knew it.
     otherPicker_->setPlaceholderText(file.otherScaleName);
     homePicker_->setPlaceholderText(file.homeScaleName);
-    showing_ = false;
 }
 
 void FileEditorPage::detailsEdited() {
-    if (showing_)
-        return;
     ConversionFile& file = work_->details();
     file.studentName = name_->text();
     file.studentNumber = number_->text();

@@ -79,7 +79,6 @@ private:
     DataView homeScales_;
     int editedRow_ = -1;
     bool readOnly_ = false;
-    bool showing_ = false; // the program fills the boxes: no change of the file
 
     QLineEdit* name_;         // TXT_OGRENCI_ADI
     QLineEdit* number_;       // TXT_OGRENCI_NO

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <functional>
 
 namespace zendaro {
 
@@ -108,10 +109,7 @@ FileListPage::FileListPage(FileStore& store, const NumberFormat& numbers, QWidge
 
     connect(query_, &QLineEdit::textChanged, this, &FileListPage::search);
     connect(list_, &QAbstractItemView::doubleClicked, this, &FileListPage::openChosen);
-    connect(list_, &DataGrid::currentRowChanged, this, [this] {
-        open_->setEnabled(chosen() != nullptr);
-        delete_->setEnabled(!readOnly_ && chosen() != nullptr);
-    });
+    connect(list_, &DataGrid::currentRowChanged, this, &FileListPage::enableButtons);
     connect(open_, &PictureBttn::LClick, this, &FileListPage::openChosen);
     connect(create_, &PictureBttn::LClick, this, &FileListPage::newRequested);
     connect(delete_, &PictureBttn::LClick, this, &FileListPage::deleteChosen);
@@ -119,8 +117,13 @@ FileListPage::FileListPage(FileStore& store, const NumberFormat& numbers, QWidge
 
 void FileListPage::setReadOnly(bool readOnly) {
     readOnly_ = readOnly;
-    create_->setEnabled(!readOnly);
-    delete_->setEnabled(!readOnly && chosen() != nullptr);
+    enableButtons();
+}
+
+void FileListPage::enableButtons() {
+    open_->setEnabled(chosen() != nullptr);
+    create_->setEnabled(!readOnly_);
+    delete_->setEnabled(!readOnly_ && chosen() != nullptr);
 }
 
 void FileListPage::reload() {
@@ -137,8 +140,7 @@ void FileListPage::search() {
     list_->reRead();
     list_->redraw();
     list_->setCurrentRowNumber(listed_.isEmpty() ? -1 : 0);
-    open_->setEnabled(chosen() != nullptr);
-    delete_->setEnabled(!readOnly_ && chosen() != nullptr);
+    enableButtons();
 }
 
 const FileSummary* FileListPage::chosen() const {

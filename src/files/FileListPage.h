@@ -37,6 +37,7 @@ private:
     void search();
     void openChosen();
     void deleteChosen();
+    void enableButtons();
     const FileSummary* chosen() const;
 
     FileStore& store_;
