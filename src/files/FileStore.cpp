@@ -33,9 +33,25 @@ QString storedDate(const QDateTime& date) {
     return date.toUTC().toString(Qt::ISODateWithMs);
 }
 
+// Reads the text storedDate() writes ("2026-12-10T15:57:43.123Z") digit by
+// digit (a list reads thousands); any other form through Qt's ISO reader.
 QDateTime readDate(const QVariant& value) {
-    QDateTime date = QDateTime::fromString(value.toString(), Qt::ISODateWithMs);
-    return date.toUTC();
+    const QString text = value.toString();
+    static const QString form = QStringLiteral("0000-00-00T00:00:00.000Z");
+    bool fixed = text.size() == form.size();
+    for (qsizetype i = 0; fixed && i < text.size(); ++i)
+        fixed = form.at(i) == QLatin1Char('0') ? text.at(i).isDigit() && text.at(i).unicode() < 128
+                                               : text.at(i) == form.at(i);
+    if (!fixed)
+        return QDateTime::fromString(text, Qt::ISODateWithMs).toUTC();
+    const auto number = [&](qsizetype from, qsizetype length) {
+        int n = 0;
+        for (qsizetype i = from; i < from + length; ++i)
+            n = n * 10 + (text.at(i).unicode() - '0');
+        return n;
+    };
+    return QDateTime(QDate(number(0, 4), number(5, 2), number(8, 2)),
+                     QTime(number(11, 2), number(14, 2), number(17, 2), number(20, 3)), Qt::UTC);
 }
 
 // The search text as the stored search columns hold it, with the pattern
