@@ -64,7 +64,7 @@ FileListPage::FileListPage(FileStore& store, const NumberFormat& numbers, QWidge
     list_ = new DataGrid(QStringLiteral("DG_DOSYALAR"), this);
     list_->setAccessibleName(QStringLiteral("Kayıtlı dönüşüm dosyaları"));
     list_->setFont(msSansSerif825());
-    list_->setGeometry(twipsRect(120, 450, 12045, 5490));
+    list_->setGeometry(twipsRect(120, 450, 12045, 5400));
     list_->bindTable([this] { return static_cast<int>(listed_.size()); },
                      [this](int row, int column) -> QVariant {
                          const FileSummary& file = listed_.at(row);
