@@ -28,7 +28,7 @@ bool isPacking(QByteArrayView packed) {
 }
 
 int header16(QByteArrayView packed, int index) {
-    return qFromLittleEndian<quint16>(packed.data() + 4 + 2 * index);
+    return qFromLittleEndian<quint16>(packed.data() + 4 + 2 * static_cast<qsizetype>(index));
 }
 
 } // namespace

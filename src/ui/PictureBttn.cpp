@@ -134,8 +134,7 @@ void PictureBttn::loadLightPicture() const {
     if (!pendingLight_)
         return;
     pictures_[1]->setPixmap(pendingLight_());
-    pendingLight_ = nullptr;
-    pictures_[1]->resize(pictures_[1]->pixmap().deviceIndependentSize().toSize());
+    pendingLight_ = nullptr; // sized by the layout when it is shown
 }
 
 QString PictureBttn::caption() const {
