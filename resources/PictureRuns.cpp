@@ -78,6 +78,8 @@ QImage UnpackRuns(QByteArrayView packed) {
     const bool opaque = header16(packed, 4) == 1;
     const QByteArray rows =
         qUncompress(reinterpret_cast<const uchar*>(packed.data() + HeaderSize), packed.size() - HeaderSize);
+    if (rows.size() < 2 * static_cast<qsizetype>(height)) // not even a count per row
+        return {};
     QImage image(width, height, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return {};

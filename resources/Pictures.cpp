@@ -23,6 +23,11 @@ QByteArrayView rendering(const QString& path) {
     return {reinterpret_cast<const char*>(resource.data()), static_cast<qsizetype>(resource.size())};
 }
 
+// The resource path of a picture's rendering at `scale` per cent.
+QString renderingPath(const QString& name, int scale) {
+    return name + QLatin1Char('@') + QString::number(scale) + QStringLiteral(".runs");
+}
+
 } // namespace
 
 QList<int> RenderedScales() {
@@ -30,15 +35,11 @@ QList<int> RenderedScales() {
 }
 
 int RenderingFor(qreal scale) {
-    // A hair of tolerance, so that 1.25 computed from pixel sizes still takes 125 %.
+    // A hair of tolerance, so that 1.25 computed in floating point still takes 125 %.
     const qreal percent = scale * 100.0 - 0.01;
     const auto* found =
         std::find_if(std::begin(Scales), std::end(Scales), [&](int s) { return s >= percent; });
     return found != std::end(Scales) ? *found : Scales[std::size(Scales) - 1];
-}
-
-QString RenderingPath(const QString& name, int scale) {
-    return name + QLatin1Char('@') + QString::number(scale) + QStringLiteral(".runs");
 }
 
 QIcon LoadAppIcon() {
@@ -53,7 +54,7 @@ QIcon LoadAppIcon() {
 QPixmap LoadPicture(const QString& name, QSize size) {
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     // Every rendering knows the picture's own size; the one at 100 % always exists.
-    const QSize own = PackedOwnSize(rendering(RenderingPath(name, 100)));
+    const QSize own = PackedOwnSize(rendering(renderingPath(name, 100)));
     if (!own.isValid())
         return {};
     if (size.isEmpty())
@@ -62,7 +63,7 @@ QPixmap LoadPicture(const QString& name, QSize size) {
     // Measured before the pixels are rounded: 827 at 125 % is still 125 %.
     const qreal needed = ratio * std::max(static_cast<qreal>(size.width()) / own.width(),
                                           static_cast<qreal>(size.height()) / own.height());
-    QImage image = UnpackRuns(rendering(RenderingPath(name, RenderingFor(needed))));
+    QImage image = UnpackRuns(rendering(renderingPath(name, RenderingFor(needed))));
     if (image.isNull())
         return {};
     if (image.size() != pixels)

@@ -84,7 +84,5 @@ QList<int> RenderedScales();
 // The rendering LoadPicture takes for `scale` (1.5 for 150 %): the smallest
 // rendered scale at or above it, or the largest there is.
 int RenderingFor(qreal scale);
-// The resource path of a picture's rendering at `scale` per cent.
-QString RenderingPath(const QString& name, int scale);
 
 } // namespace zendaro::pictures
