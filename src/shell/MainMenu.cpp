@@ -113,8 +113,7 @@ PictureBttn* MainMenu::addButton(QWidget* parent, const char* name, const QStrin
                                  const QString& tooltip, const char* normal, const char* light) {
     auto* button = new PictureBttn(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setPictureNormal(pictures::LoadPicture(QString::fromLatin1(normal)));
-    button->setPictureLight(pictures::LoadPicture(QString::fromLatin1(light)));
+    button->setPictures(QString::fromLatin1(normal), QString::fromLatin1(light));
     button->setCaption(caption);
     button->setForeColor(CaptionBlue);
     button->setToolTip(tooltip);
