@@ -286,20 +286,11 @@ void BatchWindow::saveReport() {
                     this);
         return;
     }
-    QString path = QDir::home().filePath(
-        QStringLiteral("ZENDARO-Rapor-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
-    // An existing file is replaced only on "Evet"; "Hayır" asks for another name.
-    for (;;) {
-        path = reportPathChooser().choosePdfPath(this, path);
-        if (path.isEmpty())
-            return; // cancelled
-        path = WithPdfSuffix(path);
-        if (!QFileInfo(path).isFile() ||
-            ShowMessage(QDir::toNativeSeparators(path) +
-                            QStringLiteral(" adlı dosya zaten var. Dosyanın üzerine yazmak istiyor musunuz?"),
-                        StyleYesNo, IconStop, this) != ResultHayir)
-            break;
-    }
+    const QString path = AskReportPath(
+        this, QDir::home().filePath(
+                  QStringLiteral("ZENDARO-Rapor-%1.pdf").arg(QDate::currentDate().toString(Qt::ISODate))));
+    if (path.isEmpty())
+        return; // cancelled
     QString error;
     try {
         const QString html = CourseReportHtml(
@@ -308,14 +299,7 @@ void BatchWindow::saveReport() {
     } catch (const StoreError& storeError) {
         error = storeError.text();
     }
-    if (error.isEmpty())
-        ShowMessage(QStringLiteral("Rapor ") + QDir::toNativeSeparators(path) +
-                        QStringLiteral(" adlı dosyaya kaydedildi..."),
-                    StyleOk, IconInfo, this);
-    else
-        ShowMessage(QStringLiteral("Rapor ") + QDir::toNativeSeparators(path) +
-                        QStringLiteral(" adlı dosyaya kaydedilemedi: ") + error,
-                    StyleOk, IconStop, this);
+    TellReportSaved(this, path, error);
 }
 
 void BatchWindow::moveToFile() {

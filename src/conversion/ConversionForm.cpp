@@ -346,10 +346,13 @@ void ConversionForm::convert() {
     // The result display starts again from rest.
     homeLetter_->move(twips(5520), homeLetter_->y());
     homeNumeric_->hide();
+    lastConversion_ = GradeConversion{};
+    conversionStarted();
 
     ConversionResult result;
     try {
         const GradeConversion quiet = ConvertGradeQuietly(input_->text(), variant(), views_, regional_);
+        lastConversion_ = quiet;
         // The box shows the input as normalised (or replaced by the grade's letter).
         if (input_->text() != quiet.inputText)
             input_->setText(quiet.inputText);

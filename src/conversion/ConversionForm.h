@@ -72,6 +72,10 @@ protected:
 
     // The conversion behind the convert button (and Enter in the one-to-one window).
     void convert();
+    // A conversion begins: the result display starts again from rest.
+    virtual void conversionStarted() {}
+    // The quiet conversion of the last press of the convert button.
+    const GradeConversion& lastConversion() const { return lastConversion_; }
 
     // Animation state shared by both windows.
     int animationPosition_ = 0;
@@ -108,6 +112,7 @@ private:
     bool captionPressed_ = false; // a left-button press on LBL_DONUSTUR awaits its release
     std::unique_ptr<InputShield> animationShield_;
     QPointer<QWidget> focusBeforeAnimation_;
+    GradeConversion lastConversion_;
 
     QComboBox* otherPicker_;
     QComboBox* homePicker_;

@@ -93,7 +93,6 @@ GradeConversion ConvertGradeQuietly(const QString& input, ConversionVariant vari
     if (views.otherScales.CurrentRow() < 0 || views.homeScales.CurrentRow() < 0)
         return failWith(ConversionFailure::Formula);
     const qint64 otherId = views.otherScales.Field(QStringLiteral("id")).toLongLong();
-    const qint64 homeId = views.homeScales.Field(QStringLiteral("id")).toLongLong();
 
     SqlText grade;
     const bool letterScale = EqualsIgnoringCaseTr(
@@ -126,14 +125,29 @@ GradeConversion ConvertGradeQuietly(const QString& input, ConversionVariant vari
     // not (not refreshed for the chosen scale) must not convert another grade.
     if (!positionOn(views.otherGrades, grade))
         return failWith(ConversionFailure::GradeNotFound);
+    const QString inputText = result.inputText;
+    result = ConvertCurrentGradeQuietly(views);
+    result.inputText = inputText;
+    return result;
+}
+
+GradeConversion ConvertCurrentGradeQuietly(ConversionViews& views, HomeGradesFound* found) {
+    GradeConversion result;
+    auto failWith = [&result](ConversionFailure failure) {
+        result.failure = failure;
+        return result;
+    };
+    if (views.otherGrades.CurrentRow() < 0 || views.homeScales.CurrentRow() < 0)
+        return failWith(ConversionFailure::GradeNotFound);
     result.gradeFound = true;
+    result.gradeRow = views.otherGrades.CurrentRow();
     result.gradeText = views.otherGrades.Field(QStringLiteral("harf_notu")).toString();
     result.gradeValue = views.otherGrades.Field(QStringLiteral("sayisal_not")).toDouble();
 
     QString status;
     double step = -1;
-    const auto computed =
-        ComputeHomeValueQuietly(status, step, {views.otherScales, views.homeScales, views.otherGrades});
+    const auto computed = ComputeHomeValueQuietly(
+        status, step, {views.otherScales, views.homeScales, views.otherGrades}, &result.figures);
     if (!computed)
         return failWith(ConversionFailure::Formula);
     const double value = ReduceToTwoDecimals(*computed);
@@ -143,17 +157,27 @@ GradeConversion ConvertGradeQuietly(const QString& input, ConversionVariant vari
         return failWith(ConversionFailure::Rounding);
     result.rounded = rounded;
 
-    const SqlText home = queries::C3(rounded);
-    search(views.search, queries::Q7(homeId, home));
-    if (views.search.RecordCount() == 0)
-        return failWith(ConversionFailure::HomeGradeMissing);
-    clearSearch(views.search);
-    if (!positionOn(views.homeGrades, home))
-        return failWith(ConversionFailure::HomeGradeMissing);
-
-    result.homeLetter = views.homeGrades.Field(QStringLiteral("harf_notu")).toString();
-    result.homeLetterValue = views.homeGrades.Field(QStringLiteral("sayisal_not")).toDouble();
-    result.homeStatus = views.homeGrades.Field(QStringLiteral("durum")).toString();
+    HomeGrade home;
+    if (found && found->count(rounded) > 0) {
+        home = found->at(rounded);
+    } else {
+        const qint64 homeId = views.homeScales.Field(QStringLiteral("id")).toLongLong();
+        const SqlText criterion = queries::C3(rounded);
+        search(views.search, queries::Q7(homeId, criterion));
+        if (views.search.RecordCount() == 0)
+            return failWith(ConversionFailure::HomeGradeMissing);
+        clearSearch(views.search);
+        if (!positionOn(views.homeGrades, criterion))
+            return failWith(ConversionFailure::HomeGradeMissing);
+        home.letter = views.homeGrades.Field(QStringLiteral("harf_notu")).toString();
+        home.value = views.homeGrades.Field(QStringLiteral("sayisal_not")).toDouble();
+        home.status = views.homeGrades.Field(QStringLiteral("durum")).toString();
+        if (found)
+            found->emplace(rounded, home);
+    }
+    result.homeLetter = home.letter;
+    result.homeLetterValue = home.value;
+    result.homeStatus = home.status;
     result.passed = EqualsIgnoringCaseTr(result.homeStatus, QStringLiteral("Geçer"));
     return result;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "Formula.h"
 #include "RegionalSettings.h"
 
 #include <QColor>
 #include <QString>
+#include <map>
 
 class QWidget;
 
@@ -61,8 +63,10 @@ struct GradeConversion {
     ConversionFailure failure = ConversionFailure::None;
     QString inputText;           // the input as normalised (and, one-to-one, as replaced)
     bool gradeFound = false;     // the other grade was found and made current in otherGrades
+    int gradeRow = -1;           // its row in otherGrades (list order)
     QString gradeText;           // harf_notu of the other grade found
     double gradeValue = 0;       // sayisal_not of the other grade found
+    FormulaFigures figures;      // how the formula placed it (block, step, limits, placed value)
     double value = -1;           // the home value reduced to two decimals
     double rounded = -1;         // that value rounded to the half step
     QString homeLetter;          // letter of the home grade
@@ -78,6 +82,22 @@ struct GradeConversion {
 // does. Store failures are not caught (StoreError).
 GradeConversion ConvertGradeQuietly(const QString& input, ConversionVariant variant, ConversionViews& views,
                                     const RegionalSettings& settings);
+
+// A grade of the chosen home scale, as a conversion found it.
+struct HomeGrade {
+    QString letter;
+    double value = -1;
+    QString status;
+};
+// The home grades a run of conversions has found, by half-step value: a
+// table of the whole scale looks each one up once.
+using HomeGradesFound = std::map<double, HomeGrade>;
+
+// The steps of ConvertGradeQuietly after the search, for the grade that is
+// current in views.otherGrades: the formula, the two roundings and the home
+// grade (made current in views.homeGrades unless `found` already held it;
+// what is looked up is added to `found`). inputText stays empty.
+GradeConversion ConvertCurrentGradeQuietly(ConversionViews& views, HomeGradesFound* found = nullptr);
 
 // Shows what a quiet conversion came to: its message, if any, through the
 // message service with owner as the owning window, and the result the window

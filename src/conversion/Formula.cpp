@@ -129,7 +129,13 @@ QString FormulaFailureText() {
     return QStringLiteral("FORMÜL HATASI. LÜTFEN TEKRAR DENEYİNİZ...");
 }
 
-std::optional<double> ComputeHomeValueQuietly(QString& status, double& step, const FormulaViews& views) {
+std::optional<double> ComputeHomeValueQuietly(QString& status, double& step, const FormulaViews& views,
+                                              FormulaFigures* figures) {
+    // Whatever way the formula ends, the caller learns how far it came.
+    FormulaFigures unasked;
+    FormulaFigures& seen = figures ? *figures : unasked;
+    seen = FormulaFigures{};
+
     if (status.isEmpty())
         status = views.otherGrades.CurrentRow() < 0
                      ? QString()
@@ -142,6 +148,7 @@ std::optional<double> ComputeHomeValueQuietly(QString& status, double& step, con
     }
     if (!std::isfinite(step))
         return fail();
+    seen.step = step;
 
     QString countField, topField, bottomField;
     if (EqualsIgnoringCaseTr(status, QStringLiteral("Kalır"))) {
@@ -152,20 +159,30 @@ std::optional<double> ComputeHomeValueQuietly(QString& status, double& step, con
         countField = QStringLiteral("Gecer_Not_Sayisi");
         topField = QStringLiteral("Max_GN");
         bottomField = QStringLiteral("Min_GN");
+        seen.passBlock = true;
     } else {
         return fail();
     }
+    // The other scale's own limits of the block play no part; they are noted
+    // for whoever explains the placement.
+    seen.otherTop = finiteField(views.otherScale, topField).value_or(FormulaFigures::Unknown);
+    seen.otherBottom = finiteField(views.otherScale, bottomField).value_or(FormulaFigures::Unknown);
 
     const auto n = finiteField(views.otherScale, countField);
     const auto top = finiteField(views.homeScale, topField);
+    seen.count = n.value_or(FormulaFigures::Unknown);
+    seen.homeTop = top.value_or(FormulaFigures::Unknown);
     // A block holds at least one grade; a smaller count would turn the block
     // upside down instead of failing.
     if (!n || !top || *n < 1)
         return fail();
-    if (*n == 1)
-        return *top;
-
     const auto bottom = finiteField(views.homeScale, bottomField);
+    seen.homeBottom = bottom.value_or(FormulaFigures::Unknown);
+    if (*n == 1) {
+        seen.placed = *top;
+        return *top;
+    }
+
     if (!bottom)
         return fail();
     const double d = *top - *bottom;
@@ -175,6 +192,7 @@ std::optional<double> ComputeHomeValueQuietly(QString& status, double& step, con
     const double result = *top - m;
     if (!std::isfinite(result))
         return fail();
+    seen.placed = result;
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <limits>
 #include <optional>
 
 class QWidget;
@@ -25,6 +26,20 @@ struct FormulaViews {
     const DataView& otherGrades;
 };
 
+// The figures of one placement, as the formula met them: what an explanation
+// of the conversion shows. Unknown figures stay NaN.
+struct FormulaFigures {
+    static constexpr double Unknown = std::numeric_limits<double>::quiet_NaN();
+    bool passBlock = false;       // the grade is in the pass block (else the fail block)
+    double step = Unknown;        // the grade's step within its block, from 0
+    double count = Unknown;       // the number of grades in the block
+    double otherTop = Unknown;    // the other scale's limits of that block (Max_GN / Min_GN
+    double otherBottom = Unknown; // or Max_KN / Min_KN); shown only, the formula ignores them
+    double homeTop = Unknown;     // the home block the grade lands in: from its top
+    double homeBottom = Unknown;  // down to its bottom
+    double placed = Unknown;      // the formula's result, before any rounding
+};
+
 // Places the source grade on the home scale by block and step: the grade of
 // step k in a block of n grades lands k/(n - 1) of the way down the matching
 // home block (pass: Max_GN to Min_GN, fail: Max_KN to Min_KN); a block of one
@@ -42,7 +57,10 @@ double ComputeHomeValue(QString& status, double& step, const FormulaViews& views
 
 // The same formula without the message: nothing when it cannot be computed,
 // left for the caller to report (the course list converts many grades at once).
-std::optional<double> ComputeHomeValueQuietly(QString& status, double& step, const FormulaViews& views);
+// When `figures` is given, it receives the figures the formula used (as far
+// as it came).
+std::optional<double> ComputeHomeValueQuietly(QString& status, double& step, const FormulaViews& views,
+                                              FormulaFigures* figures = nullptr);
 
 // Two decimals in two stages: to three decimals with an exact tie going to the
 // even neighbour, then to two decimals on the value's 15-significant-digit

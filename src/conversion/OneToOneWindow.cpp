@@ -1,14 +1,18 @@
 #include "OneToOneWindow.h"
 
+#include "ExplanationWindow.h"
+#include "store/DataView.h"
 #include "ui/DataGrid.h"
 #include "ui/Fonts.h"
 #include "ui/KeyboardAccess.h"
+#include "ui/MessageService.h"
 #include "ui/PictureBttn.h"
 #include "ui/Twips.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTimer>
 
 namespace zendaro {
@@ -46,10 +50,26 @@ OneToOneWindow::OneToOneWindow(const QString& databasePath, const RegionalSettin
     homeLetter()->hide();
     input()->installEventFilter(this);
 
+    // Beside the result, once a conversion has succeeded: how it came about.
+    howLink_ = new QLabel(QStringLiteral("Nasıl hesaplandı?"), panel());
+    howLink_->setObjectName(QStringLiteral("LBL_NASIL_HESAPLANDI"));
+    howLink_->setGeometry(twipsRect(10155, 765, 1620, 255));
+    howLink_->setAlignment(Qt::AlignCenter);
+    howLink_->setFont(legacyFont(QStringLiteral("Arial"), 8.25, true));
+    howLink_->setStyleSheet(QStringLiteral("QLabel { color: rgb(1, 157, 203); text-decoration: underline; }"
+                                           "QLabel:focus { border: 1px dotted rgb(1, 157, 203); }"));
+    howLink_->setCursor(Qt::PointingHandCursor);
+    howLink_->setFocusPolicy(Qt::StrongFocus);
+    howLink_->setAccessibleName(QStringLiteral("Nasıl hesaplandı?"));
+    howLink_->setToolTip(QStringLiteral("Dönüşümün adımları, dönüşüm eğrisi ve tablosu"));
+    howLink_->installEventFilter(this);
+    howLink_->hide();
+
     SetReadingOrder(this, {QStringLiteral("CMB_KAYNAK_OLCEK"), QStringLiteral("CMB_DORNELA_OLCEK"),
                            QStringLiteral("DG_DIGER_NOTLAR"), QStringLiteral("DG_DORNELA_NOTLAR"),
                            QStringLiteral("TXT_DONUSTURULECEK_NOT"), QStringLiteral("BTN_ZENDARO"),
-                           QStringLiteral("BTN_HELP"), QStringLiteral("BTN_BACK")});
+                           QStringLiteral("LBL_NASIL_HESAPLANDI"), QStringLiteral("BTN_HELP"),
+                           QStringLiteral("BTN_BACK")});
 }
 
 void OneToOneWindow::emptyBoxesOnPick() {
@@ -75,9 +95,48 @@ void OneToOneWindow::inputChanged() {
     homeLetter()->move(twips(LetterRest), homeLetter()->y());
     homeNumeric()->hide();
     homeLetter()->hide();
+    howLink_->hide();
+}
+
+void OneToOneWindow::conversionStarted() {
+    howLink_->hide();
+}
+
+void OneToOneWindow::explain() {
+    if (!lastConversion().converted() || animating())
+        return;
+    ConversionViews& v = views();
+    try {
+        ExplanationWindow window(
+            v.otherScales.DatabaseName(), v.otherScales.Field(QStringLiteral("id")).toLongLong(),
+            v.homeScales.Field(QStringLiteral("id")).toLongLong(), lastConversion(), regional(), this);
+        window.exec();
+    } catch (const StoreError& error) {
+        ShowMessage(error.text(), StyleOk, IconStop, this);
+    }
+    // Back to this window, the focus on the link, whatever the desktop does
+    // when the explanation goes.
+    howLink_->setFocus(Qt::ActiveWindowFocusReason);
+    raise();
+    activateWindow();
 }
 
 bool OneToOneWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == howLink_) {
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+            howLink_->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+            explain();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                explain();
+                return true;
+            }
+        }
+    }
     if (watched == input()) {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
@@ -119,6 +178,7 @@ void OneToOneWindow::timer2Tick() {
     input()->show();
     if (returnPosition_ == InputRest) {
         timer(2)->stop();
+        howLink_->setVisible(lastConversion().converted());
         endAnimation(input());
     }
 }

@@ -23,10 +23,15 @@ protected:
     void timer1Tick() override;
     void timer2Tick() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void conversionStarted() override;
 
 private:
+    // "Nasıl hesaplandı?": the explanation of the conversion just shown.
+    void explain();
+
     QLabel* letterCaption_;
     QLabel* numericCaption_;
+    QLabel* howLink_; // LBL_NASIL_HESAPLANDI
     int returnPosition_ = 0;
 };
 

@@ -1,6 +1,10 @@
 #include "ReportPathDialog.h"
 
+#include "ui/MessageService.h"
+
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace zendaro {
 
@@ -41,6 +45,32 @@ QString WithPdfSuffix(const QString& path) {
     if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         return path;
     return path + QStringLiteral(".pdf");
+}
+
+QString AskReportPath(QWidget* owner, const QString& suggestedPath) {
+    QString path = suggestedPath;
+    for (;;) {
+        path = reportPathChooser().choosePdfPath(owner, path);
+        if (path.isEmpty())
+            return {}; // cancelled
+        path = WithPdfSuffix(path);
+        if (!QFileInfo(path).isFile() ||
+            ShowMessage(QDir::toNativeSeparators(path) +
+                            QStringLiteral(" adlı dosya zaten var. Dosyanın üzerine yazmak istiyor musunuz?"),
+                        StyleYesNo, IconStop, owner) != ResultHayir)
+            return path;
+    }
+}
+
+void TellReportSaved(QWidget* owner, const QString& path, const QString& error) {
+    if (error.isEmpty())
+        ShowMessage(QStringLiteral("Rapor ") + QDir::toNativeSeparators(path) +
+                        QStringLiteral(" adlı dosyaya kaydedildi..."),
+                    StyleOk, IconInfo, owner);
+    else
+        ShowMessage(QStringLiteral("Rapor ") + QDir::toNativeSeparators(path) +
+                        QStringLiteral(" adlı dosyaya kaydedilemedi: ") + error,
+                    StyleOk, IconStop, owner);
 }
 
 } // namespace zendaro

@@ -26,4 +26,12 @@ void setReportPathChooser(ReportPathChooser* chooser);
 // The path as a PDF file: ".pdf" added when it ends otherwise.
 QString WithPdfSuffix(const QString& path);
 
+// Where a report goes: the chooser's path as a PDF file; an existing file is
+// replaced only on "Evet", "Hayır" asks for another name. Empty when cancelled.
+QString AskReportPath(QWidget* owner, const QString& suggestedPath);
+
+// Tells the user that the report was written at path, or (error not empty)
+// why it was not.
+void TellReportSaved(QWidget* owner, const QString& path, const QString& error);
+
 } // namespace zendaro

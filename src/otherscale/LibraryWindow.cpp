@@ -5,13 +5,13 @@
 #include "resources/Pictures.h"
 #include "store/DataView.h"
 #include "ui/BoxCaption.h"
-#include "ui/ColorUtils.h"
 #include "ui/DataGrid.h"
 #include "ui/Fonts.h"
 #include "ui/MessageService.h"
 #include "ui/PictureBttn.h"
 #include "ui/ScaleFileDialogs.h"
 #include "ui/Twips.h"
+#include "ui/WorkingForm.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -211,14 +211,7 @@ void LibraryWindow::paintEvent(QPaintEvent*) {
 void LibraryWindow::showEvent(QShowEvent* event) {
     if (parentWidget())
         move(parentWidget()->geometry().center() - rect().center());
-    // Picture buttons take the colour of the background picture where they lie.
-    const QImage image = background_.toImage();
-    for (PictureBttn* button : findChildren<PictureBttn*>()) {
-        const QPoint centre = button->mapTo(this, button->rect().center());
-        const QPoint at(qBound(0, centre.x() * image.width() / qMax(1, width()), image.width() - 1),
-                        qBound(0, centre.y() * image.height() / qMax(1, height()), image.height() - 1));
-        button->setBackColor(fromQColor(image.pixelColor(at)));
-    }
+    BlendPictureButtons(this, background_);
     QDialog::showEvent(event);
 }
 

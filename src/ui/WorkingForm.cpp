@@ -108,13 +108,16 @@ void WorkingForm::showEvent(QShowEvent* event) {
 }
 
 void WorkingForm::blendButtons() {
-    // A picture button shows its background colour around its picture and
-    // caption: give each the colour of the background picture where it lies.
-    const QImage image = background_.toImage();
-    for (PictureBttn* button : findChildren<PictureBttn*>()) {
-        const QPoint centre = button->mapTo(this, button->rect().center());
-        const QPoint at(qBound(0, centre.x() * image.width() / qMax(1, width()), image.width() - 1),
-                        qBound(0, centre.y() * image.height() / qMax(1, height()), image.height() - 1));
+    BlendPictureButtons(this, background_);
+}
+
+void BlendPictureButtons(QWidget* window, const QPixmap& background) {
+    const QImage image = background.toImage();
+    for (PictureBttn* button : window->findChildren<PictureBttn*>()) {
+        const QPoint centre = button->mapTo(window, button->rect().center());
+        const QPoint at(
+            qBound(0, centre.x() * image.width() / qMax(1, window->width()), image.width() - 1),
+            qBound(0, centre.y() * image.height() / qMax(1, window->height()), image.height() - 1));
         button->setBackColor(fromQColor(image.pixelColor(at)));
     }
 }

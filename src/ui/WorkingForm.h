@@ -62,4 +62,9 @@ private:
     QString f1Anchor_;
 };
 
+// A picture button shows its background colour around its picture and
+// caption: gives each picture button of `window` the colour of the window's
+// background picture where the button lies.
+void BlendPictureButtons(QWidget* window, const QPixmap& background);
+
 } // namespace zendaro

@@ -16,7 +16,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <cstdio>
 
 using namespace zendaro;
@@ -70,6 +73,29 @@ void shoot(ConversionForm& window, const QString& folder, const QString& prefix,
     save(window, folder, prefix + QStringLiteral("-4-pass"));
     convert(window, fail, -1);
     save(window, folder, prefix + QStringLiteral("-5-fail"));
+}
+
+// The link beside a result and the explanation window it opens (hesap.png:
+// the manual's picture).
+void shootExplanation(ConversionForm& window, const QString& folder) {
+    convert(window, QStringLiteral("73"), -1);
+    save(window, folder, QStringLiteral("birebir-6-link"));
+    QTimer::singleShot(0, [folder] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        save(*modal, folder, QStringLiteral("hesap-window"));
+        // The manual's pictures are 640 pixels wide (help/hesap.png).
+        modal->grab()
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32)
+            .scaled(640, 479, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .save(folder + QStringLiteral("/hesap.png"));
+        modal->close();
+    });
+    auto* link = window.findChild<QLabel*>(QStringLiteral("LBL_NASIL_HESAPLANDI"));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(link, &press);
 }
 
 // Answers the report's save dialog with a path of the tool's own.
@@ -127,6 +153,7 @@ int main(int argc, char** argv) {
         shoot(*window, folder, QStringLiteral("birebir"),
               QStringLiteral("100'lük Sayısal Not Sistemi (Sayısal Not)"), QStringLiteral("85"),
               QStringLiteral("30"), 14 + 3 + 7);
+        shootExplanation(*window, folder);
         delete window;
     }
     {

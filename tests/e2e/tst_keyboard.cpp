@@ -8,6 +8,7 @@
 #include "RecordingNavigator.h"
 #include "TestDatabase.h"
 #include "conversion/BatchWindow.h"
+#include "conversion/ExplanationWindow.h"
 #include "conversion/OneToOneWindow.h"
 #include "files/FilesWindow.h"
 #include "files/SchemaUpgrade.h"
@@ -183,6 +184,29 @@ std::unique_ptr<QWidget> makeWindow(const QString& name, const QString& database
         grades->setParent(window.get());
         return window;
     }
+    if (name == QLatin1String("FRMHESAP")) {
+        // The explanation of 85 on the 100-point scale, as the one-to-one window hands it over.
+        DataView other, home, otherGrades, homeGrades, search;
+        for (DataView* view : {&other, &home, &otherGrades, &homeGrades, &search})
+            view->SetDatabaseName(database);
+        other.SetRecordSource(queries::Q5());
+        other.Refresh();
+        other.FindFirst(QStringLiteral("olcek_adi = '100''lük Sayısal Not Sistemi'"));
+        home.SetRecordSource(queries::Q6());
+        home.Refresh();
+        home.FindFirst(QStringLiteral("olcek_adi = 'Dornela Lisans Not Sistemi'"));
+        const qint64 otherId = other.Field(QStringLiteral("id")).toLongLong();
+        const qint64 homeId = home.Field(QStringLiteral("id")).toLongLong();
+        otherGrades.SetRecordSource(queries::Q4(otherId));
+        otherGrades.Refresh();
+        homeGrades.SetRecordSource(queries::Q2(homeId));
+        homeGrades.Refresh();
+        ConversionViews views{other, home, otherGrades, homeGrades, search};
+        return std::make_unique<ExplanationWindow>(
+            database, otherId, homeId,
+            ConvertGradeQuietly(QStringLiteral("85"), ConversionVariant::OneToOne, views, regional), regional,
+            nullptr);
+    }
     if (name == QLatin1String("FRMHELP"))
         return std::make_unique<HelpWindow>();
     if (name == QLatin1String("FRMABOUT"))
@@ -208,7 +232,8 @@ const QStringList AllWindows{QStringLiteral("FRMMAIN"),       QStringLiteral("FR
                              QStringLiteral("FRMCOGUL"),      QStringLiteral("FRMDORNELAOLCEK"),
                              QStringLiteral("FRMDIGEROLCEK"), QStringLiteral("FRMHELP"),
                              QStringLiteral("FRMABOUT"),      QStringLiteral("MsgForm"),
-                             QStringLiteral("FRMKUTUPHANE"),  QStringLiteral("FRMDOSYA")};
+                             QStringLiteral("FRMKUTUPHANE"),  QStringLiteral("FRMDOSYA"),
+                             QStringLiteral("FRMHESAP")};
 
 } // namespace
 
@@ -289,6 +314,23 @@ void KeyboardTest::aWholeSessionWithoutAMouse() {
              QStringLiteral("BA, GEÇER, ") + numeric->text());
     QVERIFY(numeric->text().startsWith(QStringLiteral("Sayısal Not: 3")));
     QCOMPARE(focusName(), QStringLiteral("TXT_DONUSTURULECEK_NOT"));
+
+    // How it was computed: the link after the convert button, Enter opens
+    // the explanation, whose table Tab reaches; Escape closes it.
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("LBL_NASIL_HESAPLANDI"));
+    QString explained;
+    whenModal(QStringLiteral("FRMHESAP"), [&explained](QWidget* window) {
+        explained = control<QLabel>(window, QStringLiteral("LBL_ACIKLAMA"))->text();
+        QCOMPARE(focusName(), QStringLiteral("LBL_ACIKLAMA"));
+        key(Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("DG_DONUSUM_TABLOSU"));
+        key(Qt::Key_Escape);
+    });
+    key(Qt::Key_Return);
+    QVERIFY(explained.endsWith(QStringLiteral("→ BA (GEÇER).")));
+    QTRY_COMPARE(focusName(), QStringLiteral("LBL_NASIL_HESAPLANDI"));
 
     // Escape leaves it; the focus is back where it was on the menu.
     key(Qt::Key_Escape);
@@ -482,6 +524,9 @@ void KeyboardTest::tabGoesRoundEveryControlInReadingOrder_data() {
                                                  "BTN_KUTUPHANE",     "BTN_ICE_AKTAR",   "BTN_DISA_AKTAR",
                                                  "BTN_BACK"};
     QTest::newRow("message box") << "MsgForm" << QStringList{"ActBttn", "MainShpe", "ActBttn"};
+    QTest::newRow("explanation") << "FRMHESAP"
+                                 << QStringList{"LBL_ACIKLAMA", "DG_DONUSUM_TABLOSU", "BTN_PDF_AKTAR",
+                                                "BTN_KAPAT"};
 }
 
 void KeyboardTest::tabGoesRoundEveryControlInReadingOrder() {
