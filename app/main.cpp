@@ -1,5 +1,6 @@
 #include "conversion/BatchWindow.h"
 #include "conversion/OneToOneWindow.h"
+#include "files/FilesWindow.h"
 #include "homescale/HomeScaleEditor.h"
 #include "otherscale/OtherScaleEditor.h"
 #include "shell/Shell.h"
@@ -24,6 +25,9 @@ int main(int argc, char* argv[]) {
     });
     shell.registerWindow(WorkingWindow::OtherScales, [](const WindowContext& c) {
         return new OtherScaleEditor(DatabaseFilePath(), c.regional, c.navigator);
+    });
+    shell.registerWindow(WorkingWindow::Files, [](const WindowContext& c) {
+        return new FilesWindow(DatabaseFilePath(), c.regional, c.navigator, *c.schema, c.handOver);
     });
     return RunZendaro(app, shell);
 }

@@ -70,6 +70,16 @@ def g_cogul():
     s += f'<text x="32" y="53" font-family="DejaVu Sans" font-weight="bold" font-size="11" text-anchor="middle" {F}>n : n</text>'
     return s
 
+def g_dosyalar():
+    # a folder holding a student's transcript: a sheet with lines and a tick
+    s = f'<path d="M8,18 Q8,14 12,14 H25 L29,18 H52 Q56,18 56,22 V48 Q56,52 52,52 H12 Q8,52 8,48 Z" {F} fill-opacity="0.55"/>'
+    s += f'<rect x="17" y="9" width="30" height="36" rx="3" {F} stroke="{B}" stroke-width="0.8"/>'
+    for i, w in enumerate((20, 16, 20, 12)):
+        s += f'<rect x="21" y="{15 + i * 6}" width="{w}" height="2.4" rx="1.2" fill="{B}"/>'
+    s += f'<path d="M8,27 Q8,24 11,24 H53 Q56,24 56,27 V48 Q56,52 52,52 H12 Q8,52 8,48 Z" {F}/>'
+    s += f'<path d="M24,38 L30,44 L41,32" fill="none" stroke="{B}" stroke-linecap="round" stroke-linejoin="round" stroke-width="3.6"/>'
+    return s
+
 def g_dornela():
     s = f'<path d="M32,9 L55,21 H9 Z" {F}/>'
     s += f'<rect x="11" y="23" width="42" height="3" {F}/>'
@@ -179,6 +189,7 @@ def button(name, glyph, size, red_light=False):
 # main menu
 button("menu_birebir", g_birebir, (64, 64))
 button("menu_cogul", g_cogul, (64, 64))
+button("menu_dosyalar", g_dosyalar, (64, 64))
 button("menu_dornela", g_dornela, (64, 64))
 button("menu_diger", g_diger, (64, 64))
 button("menu_help", g_book, (48, 48))

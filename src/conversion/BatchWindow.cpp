@@ -1,5 +1,6 @@
 #include "BatchWindow.h"
 
+#include "BatchHandOver.h"
 #include "CourseList.h"
 #include "CourseReport.h"
 #include "ReportPathDialog.h"
@@ -113,8 +114,9 @@ BatchWindow::BatchWindow(const QString& databasePath, const RegionalSettings& re
                            QStringLiteral("DG_DIGER_NOTLAR"), QStringLiteral("DG_DORNELA_NOTLAR"),
                            QStringLiteral("TXT_DERSNOTU"), QStringLiteral("TXT_KREDI"),
                            QStringLiteral("BTN_LISTEYE_EKLE"), QStringLiteral("DG_ARRAY"),
-                           QStringLiteral("BTN_ZENDARO"), QStringLiteral("TXT_DONUSTURULECEK_NOT"),
-                           QStringLiteral("BTN_RAPOR"), QStringLiteral("BTN_BACK")});
+                           QStringLiteral("BTN_ZENDARO"), QStringLiteral("BTN_DOSYAYA_AKTAR"),
+                           QStringLiteral("TXT_DONUSTURULECEK_NOT"), QStringLiteral("BTN_RAPOR"),
+                           QStringLiteral("BTN_BACK")});
 }
 
 BatchWindow::~BatchWindow() = default;
@@ -211,6 +213,15 @@ void BatchWindow::buildTotals() {
     report_->setToolTip(QStringLiteral("Ders listesinin raporunu PDF olarak kaydet"));
     report_->move(twips(4020), twips(150));
     connect(report_, &PictureBttn::LClick, this, &BatchWindow::saveReport);
+
+    // In the report's row, left of the single-grade box (the only free place
+    // there): the listed courses go into a new conversion file. Shown with
+    // the totals.
+    toFile_ = MakePictureButton(this, "BTN_DOSYAYA_AKTAR", QStringLiteral("Dosyaya Aktar"),
+                                QStringLiteral("Listelenen dersleri yeni bir dönüşüm dosyasına aktar"),
+                                pictures::EditExportNormal, pictures::EditExportLight, 120, 8115);
+    toFile_->hide();
+    connect(toFile_, &PictureBttn::LClick, this, &BatchWindow::moveToFile);
     showCourses(-1);
 }
 
@@ -291,6 +302,22 @@ void BatchWindow::saveReport() {
     TellReportSaved(this, path, error);
 }
 
+void BatchWindow::moveToFile() {
+    if (courses_->size() == 0) {
+        ShowMessage(QStringLiteral("DOSYAYA AKTARMAK İÇİN LÜTFEN ÖNCE LİSTEYE DERS EKLEYİNİZ..."), StyleOk,
+                    IconInfo, this);
+        return;
+    }
+    BatchHandOver handOver;
+    handOver.otherScaleId = views().otherScales.Field(QStringLiteral("id")).toLongLong();
+    handOver.homeScaleId = views().homeScales.Field(QStringLiteral("id")).toLongLong();
+    for (const Course& course : courses_->courses())
+        handOver.courses.append({course.shownGrade(), course.credit});
+    // The courses live on in the file: this window closes without asking.
+    navigator().handOver(WorkingWindow::Files, QVariant::fromValue(handOver));
+    close();
+}
+
 void BatchWindow::backRequested() {
     // The course list lives only in this window: leaving it loses the list.
     if (courses_->size() > 0 &&
@@ -327,8 +354,10 @@ void BatchWindow::inputChanged() {
 
 bool BatchWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == panel() &&
-        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
         totals_->setVisible(event->type() == QEvent::ShowToParent);
+        toFile_->setVisible(event->type() == QEvent::ShowToParent);
+    }
     if (watched == courseGrade_ && isEnter(event)) {
         courseCredit_->setFocus();
         return true; // swallowed

@@ -43,6 +43,7 @@ private:
     void scalesPicked();
     void showCourses(int currentRow);
     void saveReport();
+    void moveToFile();
 
     std::unique_ptr<CourseList> courses_;
     QLineEdit* courseGrade_;
@@ -53,6 +54,7 @@ private:
     QLabel* totalCredit_;
     QLabel* average_;
     PictureBttn* report_;
+    PictureBttn* toFile_;
 };
 
 } // namespace zendaro

@@ -13,15 +13,6 @@ qint64 chosenId(const DataView& scales) {
     return scales.CurrentRow() < 0 ? -1 : scales.Field(QStringLiteral("id")).toLongLong();
 }
 
-// A credit as typed: trimmed, the regional thousands separator read as the
-// decimal separator (as the number boxes of the program do).
-std::optional<double> readCredit(const QString& text, const RegionalSettings& settings) {
-    QString credit = text.trimmed();
-    if (!settings.thousandsSeparator.isEmpty())
-        credit.replace(settings.thousandsSeparator, settings.decimalSeparator);
-    return ReadNumberText(credit, settings);
-}
-
 CourseAddResult refuse(const QString& message, CourseBox focus, bool plain = false) {
     CourseAddResult result;
     result.message = message;
@@ -40,6 +31,13 @@ QStringList CourseList::captions() {
             QStringLiteral("Dornela Harf Notu"),
             QStringLiteral("Dornela Sayısal Not"),
             QStringLiteral("Başarı Durumu")};
+}
+
+std::optional<double> CourseList::ReadCredit(const QString& text, const RegionalSettings& settings) {
+    QString credit = text.trimmed();
+    if (!settings.thousandsSeparator.isEmpty())
+        credit.replace(settings.thousandsSeparator, settings.decimalSeparator);
+    return ReadNumberText(credit, settings);
 }
 
 QString CourseList::EmptyGradeText() {
@@ -126,7 +124,7 @@ CourseAddResult CourseList::add(const QString& gradeText, const QString& creditT
 
     if (creditText.trimmed().isEmpty())
         return refuse(EmptyCreditText(), CourseBox::Credit);
-    const auto credit = readCredit(creditText, settings_);
+    const auto credit = ReadCredit(creditText, settings_);
     if (!credit || *credit <= 0)
         return refuse(CreditNotPositiveText(), CourseBox::Credit);
     if (*credit > MaxCredit)

@@ -104,6 +104,11 @@ public:
     static QString CreditTooLargeText();
     static constexpr double MaxCredit = 1000;
 
+    // A credit box as typed: trimmed, the regional thousands separator read as
+    // the decimal separator (as the number boxes of the program do); nothing
+    // when it is no number.
+    static std::optional<double> ReadCredit(const QString& text, const RegionalSettings& settings);
+
 private:
     // Points the grade views at the chosen scales; true when they changed.
     bool loadChosenScales();

@@ -43,22 +43,6 @@ td.label { color: #4a5d6b; }
 .total { font-weight: bold; }
 )";
 
-// Why a file could not be written there, in the user's words (the system's
-// own texts are English).
-QString unwritableReason(const QString& path) {
-    const QFileInfo file(path);
-    const QFileInfo folder(file.absolutePath());
-    if (file.isDir())
-        return QStringLiteral("Bu adda bir klasör var.");
-    if (!folder.isDir())
-        return QStringLiteral("Seçilen klasör bulunamadı.");
-    if (!folder.isWritable())
-        return QStringLiteral("Bu klasöre yazma izniniz yok.");
-    if (file.exists() && !file.isWritable())
-        return QStringLiteral("Dosya yazmaya karşı korumalı.");
-    return QStringLiteral("Dosya diske yazılamadı; diskte yer kalmamış olabilir.");
-}
-
 } // namespace
 
 ReportScales ChosenScales(const DataView& otherScales, const DataView& homeScales) {
@@ -71,7 +55,7 @@ QString CourseReportHtml(const CourseList& list, const ReportScales& scales, con
     const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
     const bool letterScale = EqualsIgnoringCaseTr(scales.otherSystem, QStringLiteral("Harf Notu"));
 
-    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"><style>") + QString::fromUtf8(style) +
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"><style>") + ReportStyleSheet() +
                    QStringLiteral("</style></head><body>");
     html += QStringLiteral("<h1>ZENDARO &mdash; Çoğul Not Dönüştürme Raporu</h1>");
     html += QStringLiteral("<p class=\"sub\">Dornela Üniversitesi &nbsp;&middot;&nbsp; Tarih: ") +
@@ -134,14 +118,32 @@ QString CourseReportHtml(const CourseList& list, const ReportScales& scales, con
     return html;
 }
 
-QString WriteCourseReportPdf(const QString& path, const QString& html) {
-    return WriteReportPdf(path, html, QStringLiteral("ZENDARO Çoğul Not Dönüştürme Raporu"));
+QString ReportStyleSheet() {
+    return QString::fromUtf8(style);
 }
 
-QString WriteReportPdf(const QString& path, const QString& html, const QString& title) {
+QString UnwritableFileReason(const QString& path) {
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (file.isDir())
+        return QStringLiteral("Bu adda bir klasör var.");
+    if (!folder.isDir())
+        return QStringLiteral("Seçilen klasör bulunamadı.");
+    if (!folder.isWritable())
+        return QStringLiteral("Bu klasöre yazma izniniz yok.");
+    if (file.exists() && !file.isWritable())
+        return QStringLiteral("Dosya yazmaya karşı korumalı.");
+    return QStringLiteral("Dosya diske yazılamadı; diskte yer kalmamış olabilir.");
+}
+
+QString WriteCourseReportPdf(const QString& path, const QString& html) {
+    return WritePdfDocument(path, html, QStringLiteral("ZENDARO Çoğul Not Dönüştürme Raporu"));
+}
+
+QString WritePdfDocument(const QString& path, const QString& html, const QString& title) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return unwritableReason(path);
+        return UnwritableFileReason(path);
     {
         QPdfWriter writer(&file);
         writer.setTitle(title);
@@ -157,7 +159,7 @@ QString WriteReportPdf(const QString& path, const QString& html, const QString& 
         document.print(&writer);
     }
     if (!file.commit())
-        return unwritableReason(path);
+        return UnwritableFileReason(path);
     return {};
 }
 

@@ -28,7 +28,15 @@ QString CourseReportHtml(const CourseList& list, const ReportScales& scales, con
 // otherwise the reason, a Turkish sentence.
 QString WriteCourseReportPdf(const QString& path, const QString& html);
 
-// The same for any document of the program, with the PDF's title.
-QString WriteReportPdf(const QString& path, const QString& html, const QString& title);
+// The style sheet of the program's reports (fonts, colours, tables).
+QString ReportStyleSheet();
+
+// Writes an HTML document as an A4 PDF with that title, as the course report
+// is written: whole or not at all; the empty text or the Turkish reason.
+QString WritePdfDocument(const QString& path, const QString& html, const QString& title);
+
+// Why a file could not be written at path, a Turkish sentence (the system's
+// own texts are English).
+QString UnwritableFileReason(const QString& path);
 
 } // namespace zendaro

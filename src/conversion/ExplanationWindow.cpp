@@ -172,7 +172,7 @@ void ExplanationWindow::ExportTable() {
         return; // cancelled
     const QString html = PairTableHtml(rows_, scales_, QDateTime::currentDateTime(), settings_);
     TellReportSaved(this, path,
-                    WriteReportPdf(path, html, QStringLiteral("ZENDARO Not Ölçekleri Dönüşüm Tablosu")));
+                    WritePdfDocument(path, html, QStringLiteral("ZENDARO Not Ölçekleri Dönüşüm Tablosu")));
 }
 
 void ExplanationWindow::paintEvent(QPaintEvent*) {

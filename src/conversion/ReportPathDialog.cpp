@@ -24,6 +24,12 @@ ReportPathChooser* installed = nullptr;
 
 } // namespace
 
+QString ReportPathChooser::chooseXlsxPath(QWidget* owner, const QString& suggestedPath) {
+    return QFileDialog::getSaveFileName(owner, QStringLiteral("Excel Dosyasını Kaydet"), suggestedPath,
+                                        QStringLiteral("Excel çalışma kitabı (*.xlsx)"), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
 ReportPathChooser& reportPathChooser() {
     static SaveDialogChooser real;
     if (installed)

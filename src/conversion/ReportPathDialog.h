@@ -14,6 +14,8 @@ public:
     // The chosen path, or the empty text when the user cancelled. Asks
     // nothing about an existing file: the caller does, with the final name.
     virtual QString choosePdfPath(QWidget* owner, const QString& suggestedPath) = 0;
+    // The same for an .xlsx workbook; the platform's save dialog unless overridden.
+    virtual QString chooseXlsxPath(QWidget* owner, const QString& suggestedPath);
 };
 
 // The chooser in use: the real dialog unless another was installed.

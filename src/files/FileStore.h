@@ -29,7 +29,8 @@ public:
     FileStore& operator=(const FileStore&) = delete;
 
     // The files whose student name or number contains `search` (Turkish
-    // letter case ignored; empty: every file), the most recently changed first.
+    // letter case ignored, white space around it too; empty: every file), the
+    // most recently changed first.
     QVector<FileSummary> list(const QString& search = {}) const;
 
     // The whole file with its courses in order; throws StoreError when there

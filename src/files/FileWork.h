@@ -23,8 +23,9 @@ enum class CourseMark {
 // A course as the window shows it.
 struct CourseState {
     CourseMark mark = CourseMark::None;
-    CourseResult now;      // the result on the current scales (converted false when none)
-    CourseResult shown() const; // `now` when converted, else the stored result
+    CourseResult now;    // the result on the current scales (converted false when none)
+    CourseResult stored; // the result the file stores (the old one of a Changed course)
+    CourseResult shown() const { return now.converted ? now : stored; }
 };
 
 // The totals under the course table: courses whose shown result exists.
@@ -94,11 +95,24 @@ public:
 
     const RegionalSettings& settings() const { return settings_; }
 
+    // The messages of the course boxes beyond those of the course list.
+    static QString ScalesNotChosenText();
+    static QString EctsNotPositiveText();
+    static QString EctsTooLargeText();
+
 private:
     struct Views;
+    // Reads the chosen scales and their grades again; false when one is
+    // missing (not chosen or deleted).
+    bool loadScales();
+    void convertAll();
+    CourseState stateOf(const FileCourse& course, const GradeConversion& conversion) const;
+    CourseEntryResult enter(int row, const CourseEntry& entry);
+
     RegionalSettings settings_;
     std::unique_ptr<Views> views_;
     ConversionFile file_;
+    ConversionFile base_; // the file as opened or last saved
     QVector<CourseState> states_;
 };
 

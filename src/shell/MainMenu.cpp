@@ -53,7 +53,10 @@ MainMenu::MainMenu(QWidget* parent)
         ->move(24, 52);
     addButton(conversions, "BTN_COGUL_DONUSTUR", QStringLiteral("Çoğul Zendaro "),
               QStringLiteral("Çoğul Zendaro "), pictures::MenuCogulNormal, pictures::MenuCogulLight)
-        ->move(384, 52);
+        ->move(274, 52);
+    addButton(conversions, "BTN_DOSYALAR", QStringLiteral("Dönüşüm Dosyaları"),
+              QStringLiteral("Dönüşüm Dosyaları"), pictures::MenuDosyalarNormal, pictures::MenuDosyalarLight)
+        ->move(524, 52);
 
     auto* scales = new MenuGroup(QStringLiteral("NOT ÖLÇEĞİ İŞLEMLERİ"), this);
     scales->setObjectName(QStringLiteral("CER_OLCEK_ISLEMLERI"));
@@ -83,10 +86,10 @@ MainMenu::MainMenu(QWidget* parent)
     // The two picture-only buttons are named by what they do.
     button(QStringLiteral("BTN_INFO"))->setAccessibleName(QStringLiteral("Hakkında"));
     button(QStringLiteral("BTN_EXIT"))->setAccessibleName(QStringLiteral("Çıkış"));
-    SetReadingOrder(this,
-                    {QStringLiteral("BTN_BIREBIR_DONUSTUR"), QStringLiteral("BTN_COGUL_DONUSTUR"),
-                     QStringLiteral("BTN_DORNELA_OLCEK"), QStringLiteral("BTN_DIGER_OLCEK"),
-                     QStringLiteral("BTN_HELP"), QStringLiteral("BTN_INFO"), QStringLiteral("BTN_EXIT")});
+    SetReadingOrder(this, {QStringLiteral("BTN_BIREBIR_DONUSTUR"), QStringLiteral("BTN_COGUL_DONUSTUR"),
+                           QStringLiteral("BTN_DOSYALAR"), QStringLiteral("BTN_DORNELA_OLCEK"),
+                           QStringLiteral("BTN_DIGER_OLCEK"), QStringLiteral("BTN_HELP"),
+                           QStringLiteral("BTN_INFO"), QStringLiteral("BTN_EXIT")});
     // F1 opens the manual as the help button does.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [this] { button(QStringLiteral("BTN_HELP"))->press(); });
@@ -95,6 +98,8 @@ MainMenu::MainMenu(QWidget* parent)
             [this] { emit openRequested(WorkingWindow::OneToOne); });
     connect(button(QStringLiteral("BTN_COGUL_DONUSTUR")), &PictureBttn::LClick, this,
             [this] { emit openRequested(WorkingWindow::Batch); });
+    connect(button(QStringLiteral("BTN_DOSYALAR")), &PictureBttn::LClick, this,
+            [this] { emit openRequested(WorkingWindow::Files); });
     connect(button(QStringLiteral("BTN_DORNELA_OLCEK")), &PictureBttn::LClick, this,
             [this] { emit openRequested(WorkingWindow::HomeScales); });
     connect(button(QStringLiteral("BTN_DIGER_OLCEK")), &PictureBttn::LClick, this,
@@ -108,8 +113,7 @@ PictureBttn* MainMenu::addButton(QWidget* parent, const char* name, const QStrin
                                  const QString& tooltip, const char* normal, const char* light) {
     auto* button = new PictureBttn(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setPictureNormal(pictures::LoadPicture(QString::fromLatin1(normal)));
-    button->setPictureLight(pictures::LoadPicture(QString::fromLatin1(light)));
+    button->setPictures(QString::fromLatin1(normal), QString::fromLatin1(light));
     button->setCaption(caption);
     button->setForeColor(CaptionBlue);
     button->setToolTip(tooltip);

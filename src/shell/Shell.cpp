@@ -42,14 +42,32 @@ bool Shell::start() {
     connect(menu_, &MainMenu::aboutRequested, this, [this] { showAbout(menu_); });
     connect(menu_, &MainMenu::exitRequested, this, &Shell::exitProgram);
     menu_->showCentred();
+    // The menu is up before the file is read: start-up does not wait for it.
+    QTimer::singleShot(0, this, &Shell::checkSchema);
     return true;
 }
 
+void Shell::checkSchema() {
+    if (schemaChecked_)
+        return;
+    schemaChecked_ = true;
+    schema_ = UpgradeSchema(appFolder_ + QStringLiteral("/donustur.evk"));
+    if (!schema_.message.isEmpty() && menu_ && menu_->isVisible()) {
+        const int icon = schema_.kind == SchemaState::Kind::Newer ? IconInfo : IconStop;
+        ShowMessage(schema_.message, StyleOk, icon, menu_);
+    }
+}
+
 void Shell::openWindow(WorkingWindow which) {
+    handOver(which, QVariant());
+}
+
+void Shell::handOver(WorkingWindow which, const QVariant& handOver) {
     const auto factory = factories_.constFind(which);
     if (factory == factories_.constEnd() || !*factory)
         return;
-    const WindowContext context{*this, regional_, appFolder_};
+    checkSchema();
+    const WindowContext context{*this, regional_, appFolder_, handOver, &schema_};
     QWidget* window = (*factory)(context);
     if (!window)
         return;

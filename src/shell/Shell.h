@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conversion/RegionalSettings.h"
+#include "files/SchemaUpgrade.h"
 #include "shell/MainMenu.h"
 #include "ui/Navigator.h"
 
@@ -18,6 +19,12 @@ struct WindowContext {
     Navigator& navigator;
     const RegionalSettings& regional;
     QString appFolder; // the folder of the executable, donustur.evk and HELP/
+    QVariant handOver; // what another window handed over (Navigator::handOver), else null
+    // What the start-up upgrade of donustur.evk came to: conversion files may
+    // be used when schema->filesUsable(); otherwise schema->message says why.
+    // Checked before any working window is made; never null in a context the
+    // shell made, and valid while the shell lives.
+    const SchemaState* schema = nullptr;
 };
 
 // Creates one working window, top level and not yet shown (its load step may
@@ -37,9 +44,18 @@ public:
 
     // Start-up: reads the regional separators. When they cannot be read, tells
     // the user with the plain standard box and returns false; no window is
-    // shown. Otherwise builds the main menu, shows it centred and returns true.
-    // Runs once; later calls return the first answer.
+    // shown. Otherwise builds the main menu, shows it centred and returns true;
+    // the upgrade of donustur.evk follows once the event loop runs (the menu
+    // does not wait for it). Runs once; later calls return the first answer.
     bool start();
+
+    // Brings donustur.evk of the application folder to this program's schema
+    // version, once per run, and shows the outcome's message (a newer or an
+    // unusable file) over the main menu. start() queues it; a working window
+    // that opens first runs it before it is made.
+    void checkSchema();
+    // The outcome of checkSchema(); null before it ran.
+    const SchemaState* schema() const { return schemaChecked_ ? &schema_ : nullptr; }
 
     const QString& appFolder() const { return appFolder_; }
     const RegionalSettings& regional() const { return regional_; }
@@ -48,6 +64,7 @@ public:
 
     // Navigator.
     void openWindow(WorkingWindow which) override;
+    void handOver(WorkingWindow which, const QVariant& handOver) override;
     void returnToMenu(QWidget* from) override;
     void showHelp(const QString& anchor, QWidget* owner) override;
 
@@ -68,6 +85,8 @@ private:
     QPointer<MainMenu> menu_;
     QPointer<QWidget> working_;
     int started_ = 0; // 0 not yet, 1 started, -1 failed
+    SchemaState schema_;
+    bool schemaChecked_ = false;
     bool exiting_ = false;
 };
 

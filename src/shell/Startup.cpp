@@ -4,7 +4,6 @@
 #include "shell/Shell.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -33,7 +32,7 @@ void installQtTranslations(QApplication& app) {
 void ConfigureApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("ZENDARO"));
     installQtTranslations(app);
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(pictures::AppIcon)));
+    QApplication::setWindowIcon(pictures::LoadAppIcon());
     // The program ends only through the exit button of the main menu (or when
     // the main menu itself is closed), never because no window is showing.
     app.setQuitOnLastWindowClosed(false);

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QUrl>
 
 namespace zendaro {
@@ -18,6 +19,11 @@ QHash<QString, std::weak_ptr<StoreConnection>>& registry() {
 
 QString keyFor(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+QSet<QString>& readOnlyFiles() {
+    static QSet<QString> files;
+    return files;
 }
 
 // The store's own words: the driver's and the engine's text.
@@ -88,6 +94,14 @@ QString openFailureText(const QSqlError& error) {
 
 } // namespace
 
+void StoreConnection::KeepReadOnly(const QString& path) {
+    readOnlyFiles().insert(keyFor(path));
+}
+
+bool StoreConnection::KeptReadOnly(const QString& path) {
+    return readOnlyFiles().contains(keyFor(path));
+}
+
 std::shared_ptr<StoreConnection> StoreConnection::Acquire(const QString& path) {
     if (path.isEmpty())
         throw StoreError(QStringLiteral("Veritabanı dosyası belirtilmedi."));
@@ -108,8 +122,10 @@ StoreConnection::StoreConnection(QString path, QString name)
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
         throw StoreError(QStringLiteral("SQLite veritabanı sürücüsü (QSQLITE) bulunamadı."));
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-    // mode=rw: SQLite opens an existing file only and never creates one.
-    db_.setDatabaseName(QUrl::fromLocalFile(path_).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
+    // mode=rw: SQLite opens an existing file only and never creates one;
+    // mode=ro as well, and refuses every write.
+    const QString mode = KeptReadOnly(path_) ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw");
+    db_.setDatabaseName(QUrl::fromLocalFile(path_).toString(QUrl::FullyEncoded) + mode);
     db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
     QString failure;
     if (!db_.open()) {

@@ -19,6 +19,13 @@ public:
     // The file must exist and be a database: the store never creates it.
     static std::shared_ptr<StoreConnection> Acquire(const QString& path);
 
+    // Keeps the file read-only for the rest of this run (a file a newer
+    // program wrote): every connection opened to it from now on opens it
+    // read-only, so each write fails with the store's read-only text. A
+    // connection open at the call stays as it is.
+    static void KeepReadOnly(const QString& path);
+    static bool KeptReadOnly(const QString& path);
+
     ~StoreConnection();
     StoreConnection(const StoreConnection&) = delete;
     StoreConnection& operator=(const StoreConnection&) = delete;

@@ -46,6 +46,15 @@ std::optional<char16_t> simpleTurkishCapital(QChar c) {
 
 } // namespace
 
+QString FoldCaseTr(const QString& text) {
+    static const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
+    QString folded = turkish.toUpper(text);
+    // "i̇" (i and a combining dot above: "İ" made small by other languages'
+    // rules) is the letter i as well.
+    folded.replace(QStringLiteral("\u0130\u0307"), QStringLiteral("\u0130"));
+    return folded;
+}
+
 bool EqualsIgnoringCaseTr(const QString& a, const QString& b) {
     // Texts of ASCII and Turkish letters are compared letter by letter (the
     // conversion compares a status for every grade it converts); any other
@@ -63,8 +72,7 @@ bool EqualsIgnoringCaseTr(const QString& a, const QString& b) {
         if (simple)
             return true;
     }
-    static const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
-    return turkish.toUpper(a) == turkish.toUpper(b);
+    return FoldCaseTr(a) == FoldCaseTr(b);
 }
 
 } // namespace zendaro

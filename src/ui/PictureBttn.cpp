@@ -8,10 +8,12 @@
 #include "ui/Twips.h"
 #include "ui/WindowUtils.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QTimer>
 
@@ -21,6 +23,17 @@ namespace {
 const QColor CaptionBlue(1, 157, 203);
 const QColor CaptionRed(255, 0, 0);
 constexpr int HoverTick = 50;
+
+// A built-in picture, drawn once per display scale and shared by every button.
+QPixmap sharedPicture(const QString& name, QPixmap (*draw)()) {
+    const QString key = QStringLiteral("PictureBttn/%1@%2").arg(name).arg(qGuiApp->devicePixelRatio());
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = draw();
+        QPixmapCache::insert(key, picture);
+    }
+    return picture;
+}
 
 // The keyboard focus mark: a thin outline in the windows' blue over the
 // whole button, pictures and caption included.
@@ -56,8 +69,10 @@ PictureBttn::PictureBttn(QWidget* parent)
         pictures_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
         pictures_[i]->setScaledContents(false);
     }
-    pictures_[0]->setPixmap(defaultButtonPicture());
-    pictures_[1]->setPixmap(defaultButtonLightPicture());
+    pictures_[0]->setPixmap(sharedPicture(QStringLiteral("normal"), &defaultButtonPicture));
+    pendingLight_ = [] {
+        return sharedPicture(QStringLiteral("light"), &defaultButtonLightPicture);
+    };
     pictures_[1]->hide();
 
     infoLbl_->setObjectName(QStringLiteral("InfoLbl"));
@@ -74,7 +89,7 @@ PictureBttn::PictureBttn(QWidget* parent)
     effectTimer_->setInterval(HoverTick);
     connect(effectTimer_, &QTimer::timeout, this, &PictureBttn::hoverTick);
 
-    mouseIcon_ = pointingHandPicture();
+    mouseIcon_ = sharedPicture(QStringLiteral("hand"), &pointingHandPicture);
     setBackColor(backColor_);
     applyPointer();
     layoutContent();
@@ -94,16 +109,32 @@ void PictureBttn::setPictureNormal(const QIcon& icon, const QSize& size) {
 }
 
 QPixmap PictureBttn::pictureLight() const {
+    loadLightPicture();
     return pictures_[1]->pixmap();
 }
 
 void PictureBttn::setPictureLight(const QPixmap& picture) {
+    pendingLight_ = nullptr;
     pictures_[1]->setPixmap(picture);
     layoutContent();
 }
 
 void PictureBttn::setPictureLight(const QIcon& icon, const QSize& size) {
     setPictureLight(icon.pixmap(size, devicePixelRatioF()));
+}
+
+void PictureBttn::setPictures(const QString& normal, const QString& light) {
+    setPictureNormal(pictures::LoadPicture(normal));
+    pendingLight_ = [light] {
+        return pictures::LoadPicture(light);
+    };
+}
+
+void PictureBttn::loadLightPicture() const {
+    if (!pendingLight_)
+        return;
+    pictures_[1]->setPixmap(pendingLight_());
+    pendingLight_ = nullptr; // sized by the layout when it is shown
 }
 
 QString PictureBttn::caption() const {
@@ -283,6 +314,7 @@ void PictureBttn::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void PictureBttn::showLightLook() {
+    loadLightPicture();
     if (pictures_[1]->isHidden()) {
         pictures_[1]->show();
         pictures_[0]->hide();
@@ -346,8 +378,7 @@ PictureBttn* MakePictureButton(QWidget* parent, const char* name, const QString&
                                int top) {
     auto* button = new PictureBttn(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setPictureNormal(pictures::LoadPicture(QString::fromLatin1(normal)));
-    button->setPictureLight(pictures::LoadPicture(QString::fromLatin1(light)));
+    button->setPictures(QString::fromLatin1(normal), QString::fromLatin1(light));
     button->setCaption(caption);
     button->setToolTip(tooltip);
     button->move(twips(left), twips(top));

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QTimer;
 
@@ -38,6 +40,9 @@ public:
     QPixmap pictureLight() const;
     void setPictureLight(const QPixmap& picture);
     void setPictureLight(const QIcon& icon, const QSize& size);
+    // Both pictures by name (see resources/Pictures.h): the normal one at once,
+    // the light one when it is first needed, as the pointer comes over the button.
+    void setPictures(const QString& normal, const QString& light);
 
     QString caption() const;
     void setCaption(const QString& caption);
@@ -81,12 +86,14 @@ private:
     void layoutContent();
     void showLightLook();
     void showNormalLook();
+    void loadLightPicture() const;
     void setCaptionColour(const QColor& colour);
     void applyPointer();
     void hoverTick();
     void updateFocusMark();
 
     QLabel* pictures_[2];
+    mutable std::function<QPixmap()> pendingLight_; // draws the light picture not yet loaded
     QLabel* infoLbl_;
     QTimer* effectTimer_;
     Colour backColor_;

@@ -33,8 +33,7 @@ WorkingForm::WorkingForm(const QString& objectName, const QString& heading, Navi
 
     back_ = new PictureBttn(this);
     back_->setObjectName(QStringLiteral("BTN_BACK"));
-    back_->setPictureNormal(pictures::LoadPicture(pictures::BackNormal));
-    back_->setPictureLight(pictures::LoadPicture(pictures::BackLight));
+    back_->setPictures(pictures::BackNormal, pictures::BackLight);
     back_->setCaption(QStringLiteral("ANA MENÜ   "));
     back_->setToolTip(QStringLiteral("ANA MENÜ"));
     back_->move(twips(9900), twips(8100));
@@ -43,8 +42,7 @@ WorkingForm::WorkingForm(const QString& objectName, const QString& heading, Navi
     if (!helpAnchor.isEmpty()) {
         help_ = new PictureBttn(this);
         help_->setObjectName(QStringLiteral("BTN_HELP"));
-        help_->setPictureNormal(pictures::LoadPicture(pictures::HelpNormal));
-        help_->setPictureLight(pictures::LoadPicture(pictures::HelpLight));
+        help_->setPictures(pictures::HelpNormal, pictures::HelpLight);
         help_->setCaption(QString());
         help_->setToolTip(QStringLiteral("YARDIM"));
         help_->setAccessibleName(QStringLiteral("Yardım"));
@@ -68,6 +66,8 @@ void WorkingForm::escapePressed() {
         return button && button->isVisibleTo(this) && button->isEnabled();
     };
     auto* cancel = findChild<PictureBttn*>(QStringLiteral("BTN_OLCEK_VAZGEC"));
+    if (!usable(cancel)) // a course of a conversion file being changed
+        cancel = findChild<PictureBttn*>(QStringLiteral("BTN_DERS_VAZGEC"));
     if (usable(cancel))
         cancel->press();
     else if (usable(back_))

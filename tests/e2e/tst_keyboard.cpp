@@ -10,6 +10,8 @@
 #include "conversion/BatchWindow.h"
 #include "conversion/ExplanationWindow.h"
 #include "conversion/OneToOneWindow.h"
+#include "files/FilesWindow.h"
+#include "files/SchemaUpgrade.h"
 #include "homescale/HomeScaleEditor.h"
 #include "library/ScaleFile.h"
 #include "otherscale/LibraryWindow.h"
@@ -159,6 +161,8 @@ std::unique_ptr<QWidget> makeWindow(const QString& name, const QString& database
         return std::make_unique<OneToOneWindow>(database, regional, navigator);
     if (name == QLatin1String("FRMCOGUL"))
         return std::make_unique<BatchWindow>(database, regional, navigator);
+    if (name == QLatin1String("FRMDOSYA"))
+        return std::make_unique<FilesWindow>(database, regional, navigator, UpgradeSchema(database));
     if (name == QLatin1String("FRMDORNELAOLCEK"))
         return std::make_unique<HomeScaleEditor>(database, regional.numbers(), navigator);
     if (name == QLatin1String("FRMDIGEROLCEK"))
@@ -228,7 +232,8 @@ const QStringList AllWindows{QStringLiteral("FRMMAIN"),       QStringLiteral("FR
                              QStringLiteral("FRMCOGUL"),      QStringLiteral("FRMDORNELAOLCEK"),
                              QStringLiteral("FRMDIGEROLCEK"), QStringLiteral("FRMHELP"),
                              QStringLiteral("FRMABOUT"),      QStringLiteral("MsgForm"),
-                             QStringLiteral("FRMKUTUPHANE"),  QStringLiteral("FRMHESAP")};
+                             QStringLiteral("FRMKUTUPHANE"),  QStringLiteral("FRMDOSYA"),
+                             QStringLiteral("FRMHESAP")};
 
 } // namespace
 
@@ -265,6 +270,10 @@ void KeyboardTest::aWholeSessionWithoutAMouse() {
     });
     shell.registerWindow(WorkingWindow::OtherScales, [&](const WindowContext& c) {
         return new OtherScaleEditor(database, c.regional, c.navigator);
+    });
+    const SchemaState schema = UpgradeSchema(database);
+    shell.registerWindow(WorkingWindow::Files, [&](const WindowContext& c) {
+        return new FilesWindow(database, c.regional, c.navigator, schema, c.handOver);
     });
     QVERIFY(shell.start());
     QVERIFY(activeWindowNamed(QStringLiteral("FRMMAIN")));
@@ -338,6 +347,16 @@ void KeyboardTest::aWholeSessionWithoutAMouse() {
     key(Qt::Key_Escape);
     QVERIFY(activeWindowNamed(QStringLiteral("FRMMAIN")));
     QTRY_COMPARE(focusName(), QStringLiteral("BTN_COGUL_DONUSTUR"));
+
+    // The conversion files, and back.
+    key(Qt::Key_Tab);
+    QCOMPARE(focusName(), QStringLiteral("BTN_DOSYALAR"));
+    key(Qt::Key_Return);
+    QVERIFY(activeWindowNamed(QStringLiteral("FRMDOSYA")));
+    QTRY_COMPARE(focusName(), QStringLiteral("TXT_ARA"));
+    key(Qt::Key_Escape);
+    QVERIFY(activeWindowNamed(QStringLiteral("FRMMAIN")));
+    QTRY_COMPARE(focusName(), QStringLiteral("BTN_DOSYALAR"));
 
     // Home scales: a scale added, saved and deleted.
     key(Qt::Key_Tab);
@@ -483,20 +502,18 @@ void KeyboardTest::aWholeSessionWithoutAMouse() {
 void KeyboardTest::tabGoesRoundEveryControlInReadingOrder_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("main menu") << "FRMMAIN"
-                               << QStringList{"BTN_BIREBIR_DONUSTUR",
-                                              "BTN_COGUL_DONUSTUR",
-                                              "BTN_DORNELA_OLCEK",
-                                              "BTN_DIGER_OLCEK",
-                                              "BTN_HELP",
-                                              "BTN_INFO",
-                                              "BTN_EXIT"};
+    QTest::newRow("main menu")
+        << "FRMMAIN"
+        << QStringList{"BTN_BIREBIR_DONUSTUR", "BTN_COGUL_DONUSTUR", "BTN_DOSYALAR", "BTN_DORNELA_OLCEK",
+                       "BTN_DIGER_OLCEK",      "BTN_HELP",           "BTN_INFO",     "BTN_EXIT"};
     QTest::newRow("one-to-one") << "FRMBIREBIR"
                                 << QStringList{"CMB_KAYNAK_OLCEK", "CMB_DORNELA_OLCEK", "BTN_HELP",
                                                "BTN_BACK"};
     QTest::newRow("batch") << "FRMCOGUL"
                            << QStringList{"CMB_KAYNAK_OLCEK", "CMB_DORNELA_OLCEK", "TXT_DONUSTURULECEK_NOT",
                                           "BTN_BACK"};
+    QTest::newRow("conversion files")
+        << "FRMDOSYA" << QStringList{"TXT_ARA", "DG_DOSYALAR", "BTN_HELP", "BTN_YENI_DOSYA", "BTN_BACK"};
     QTest::newRow("home scales") << "FRMDORNELAOLCEK"
                                  << QStringList{"DG_DORNELA_OLCEKLER", "BTN_OLCEK_DUZENLE", "BTN_OLCEK_SIL",
                                                 "BTN_OLCEK_EKLE",      "BTN_HELP",          "BTN_ICE_AKTAR",
@@ -551,6 +568,8 @@ void KeyboardTest::escapeAndF1InTheWorkingWindows_data() {
                                  << "#HV";
     QTest::newRow("other scales") << "FRMDIGEROLCEK"
                                   << "#DG";
+    QTest::newRow("conversion files") << "FRMDOSYA"
+                                      << "#DOSYA";
 }
 
 void KeyboardTest::escapeAndF1InTheWorkingWindows() {

@@ -14,6 +14,10 @@ namespace zendaro::test {
 class RecordingNavigator : public Navigator {
 public:
     void openWindow(WorkingWindow which) override { opened.append(which); }
+    void handOver(WorkingWindow which, const QVariant& data) override {
+        opened.append(which);
+        handedOver.append(data);
+    }
     void returnToMenu(QWidget* from) override {
         ++returns;
         if (from)
@@ -25,6 +29,7 @@ public:
     }
 
     QList<WorkingWindow> opened;
+    QList<QVariant> handedOver; // what each hand-over carried
     int returns = 0;
     QStringList helpAnchors;
     QList<QPointer<QWidget>> helpOwners;
