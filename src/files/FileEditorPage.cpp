@@ -1,7 +1,6 @@
 #include "FileEditorPage.h"
 
 #include "CourseTable.h"
-#include "FileReportPath.h"
 #include "conversion/NumberText.h"
 #include "conversion/ReportPathDialog.h"
 #include "files/FileReport.h"
@@ -464,18 +463,13 @@ void FileEditorPage::writeReport(bool spreadsheet) {
                                                return reportPathChooser().chooseXlsxPath(owner, at);
                                            },
                                            WithXlsxSuffix)
-                                     : AskReportPath(
-                                           this, suggested,
-                                           [](QWidget* owner, const QString& at) {
-                                               return reportPathChooser().choosePdfPath(owner, at);
-                                           },
-                                           WithPdfSuffix);
+                                     : AskReportPath(this, suggested);
     if (path.isEmpty())
         return;
     const QString error = spreadsheet
                               ? WriteFileSpreadsheet(path, *work_)
                               : WriteFileReport(path, databasePath_, *work_, QDateTime::currentDateTime());
-    TellReportWritten(this, path, error);
+    TellReportSaved(this, path, error);
 }
 
 bool FileEditorPage::mayLeave() {

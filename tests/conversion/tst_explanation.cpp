@@ -79,6 +79,8 @@ class ExplanationTest : public QObject {
 
 private slots:
     void initTestCase();
+    void figuresAreWrittenWholeAndLinedUp_data();
+    void figuresAreWrittenWholeAndLinedUp();
     void theExplanationsFiguresAreTheConversions_data();
     void theExplanationsFiguresAreTheConversions();
     void thePairTableConvertsEveryGradeAsOneConversionDoes_data();
@@ -96,6 +98,35 @@ private:
 
 void ExplanationTest::initTestCase() {
     db_ = std::make_unique<TestDatabase>(fixtureWithTenThousand());
+}
+
+// The explanation writes a figure as short as it is (up to four decimals);
+// a table column pads it to two decimals so its figures line up.
+void ExplanationTest::figuresAreWrittenWholeAndLinedUp_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("turkish");
+    QTest::addColumn<int>("minDecimals");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("exact");
+    QTest::newRow("short") << 3.1 << true << 0 << "3,1" << true;
+    QTest::newRow("padded") << 3.1 << true << 2 << "3,10" << true;
+    QTest::newRow("whole padded") << 4.0 << true << 2 << "4,00" << true;
+    QTest::newRow("english padded") << 2.5 << false << 2 << "2.50" << true;
+    QTest::newRow("longer than the pad") << 3.625 << true << 2 << "3,625" << true;
+    QTest::newRow("cut at four decimals") << 17.0 / 6.0 << true << 2 << "2,8333" << false;
+}
+
+void ExplanationTest::figuresAreWrittenWholeAndLinedUp() {
+    QFETCH(double, value);
+    QFETCH(bool, turkish);
+    QFETCH(int, minDecimals);
+    QFETCH(QString, text);
+    QFETCH(bool, exact);
+    bool wasExact = !exact;
+    QCOMPARE(FigureText(value, turkish ? RegionalSettings::turkish() : RegionalSettings::english(), &wasExact,
+                        minDecimals),
+             text);
+    QCOMPARE(wasExact, exact);
 }
 
 void ExplanationTest::theExplanationsFiguresAreTheConversions_data() {
