@@ -11,8 +11,8 @@ QString FigureText(double value, const RegionalSettings& settings, bool* exact, 
     if (exact)
         *exact = std::abs(shown - value) < 1e-12;
     QString text = ShortestNumberText(shown, settings);
-    const int separator = text.lastIndexOf(settings.decimalSeparator);
-    const int decimals = separator < 0 ? 0 : int(text.size() - separator - settings.decimalSeparator.size());
+    const qsizetype separator = text.lastIndexOf(settings.decimalSeparator);
+    const qsizetype decimals = separator < 0 ? 0 : text.size() - separator - settings.decimalSeparator.size();
     if (decimals < minDecimals)
         text +=
             (separator < 0 ? settings.decimalSeparator : QString()) + QString(minDecimals - decimals, u'0');
