@@ -4,6 +4,7 @@
 // table, and FRMBIREBIR offers the explanation only beside a result.
 #include "ConversionFixture.h"
 #include "ConversionWindowDriver.h"
+#include "FixtureSql.h"
 #include "conversion/ConversionCurve.h"
 #include "conversion/Explanation.h"
 #include "conversion/ExplanationWindow.h"
@@ -33,21 +34,7 @@ constexpr qint64 TenThousand = 8; // numeric 100 down to 0 by 0,01: 5001 pass gr
 // The conversion fixture and a numeric scale of 10,001 grades, as a Turkish
 // numeric scale stores them (100, 99,99, ..., 0,01, 0).
 QString fixtureWithTenThousand() {
-    return conversionFixtureSql() + QStringLiteral(R"(
-INSERT INTO diger_olcek (id, olcek_adi, not_sistemi, Max_GN, Min_GN, Max_KN, Min_KN,
-                         Gecer_Not_Sayisi, Kalir_Not_Sayisi)
-  VALUES (8, 'Onbinbir', 'Sayısal Not', 100, 50, 49.99, 0, 5001, 5000);
-INSERT INTO diger_notlar (olcek_id, harf_notu, sayisal_not, durum, adim_no)
-  WITH RECURSIVE g(c) AS (SELECT 10000 UNION ALL SELECT c - 1 FROM g WHERE c > 0)
-  SELECT 8,
-         (c / 100) || CASE WHEN c % 100 = 0 THEN ''
-                           WHEN c % 10 = 0 THEN ',' || ((c % 100) / 10)
-                           ELSE ',' || printf('%02d', c % 100) END,
-         c / 100.0,
-         CASE WHEN c >= 5000 THEN 'Geçer' ELSE 'Kalır' END,
-         CASE WHEN c >= 5000 THEN 10000 - c ELSE 4999 - c END
-  FROM g;
-)");
+    return conversionFixtureSql() + TenThousandOneGradesSql(TenThousand);
 }
 
 // Answers the save dialog with a path of the test's own.
