@@ -1,0 +1,44 @@
+# The Windows application folder: beside zendaro.exe everything it loads
+# from Qt (Qt's own deployment tool is not built for a cross build), the
+# SQLite library, mingw's run-time libraries and Qt's Turkish texts.
+# Included by app/CMakeLists.txt in a build for Windows.
+
+# Qt's libraries, from the targets the program links.
+foreach(module Core Gui Widgets Sql)
+  install(FILES $<TARGET_FILE:Qt6::${module}> DESTINATION .)
+endforeach()
+
+# The plugins Qt loads at run time, in the folders it looks for them in.
+foreach(plugin platforms:QWindowsIntegrationPlugin sqldrivers:QSQLiteDriverPlugin styles:QWindowsVistaStylePlugin)
+  string(REPLACE ":" ";" plugin "${plugin}")
+  list(GET plugin 0 folder)
+  list(GET plugin 1 target)
+  if(TARGET Qt6::${target})
+    install(FILES $<TARGET_FILE:Qt6::${target}> DESTINATION ${folder})
+  endif()
+endforeach()
+
+# SQLite beside its import library in the Windows Qt folder.
+get_filename_component(sqlite_folder "${SQLite3_LIBRARY}" DIRECTORY)
+install(FILES ${sqlite_folder}/../bin/sqlite3.dll DESTINATION .)
+
+# mingw's run-time libraries, where the compiler itself finds them.
+foreach(runtime libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+                  OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT IS_ABSOLUTE "${runtime_path}")
+    # libwinpthread is not in the compiler's folders but in the target's.
+    find_file(runtime_path_${runtime} ${runtime} PATHS /usr/${ZENDARO_MINGW_TRIPLET}/lib NO_DEFAULT_PATH)
+    set(runtime_path ${runtime_path_${runtime}})
+  endif()
+  if(NOT EXISTS "${runtime_path}")
+    message(FATAL_ERROR "mingw's ${runtime} is missing")
+  endif()
+  install(FILES ${runtime_path} DESTINATION .)
+endforeach()
+
+# Qt's Turkish texts (the .qm files serve every system), in the folder qt.conf
+# names; qt.conf ties Qt's folders to the application folder.
+install(FILES /usr/share/qt6/translations/qtbase_tr.qm DESTINATION translations)
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n")
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt.conf DESTINATION .)
