@@ -42,3 +42,12 @@ endforeach()
 install(FILES /usr/share/qt6/translations/qtbase_tr.qm DESTINATION translations)
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n")
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt.conf DESTINATION .)
+
+# Debian's Liberation fonts, which the windows name for the fonts of the old
+# platform (the program adds the fonts in fonts/ at start), with their licence.
+file(GLOB liberation_fonts /usr/share/fonts/truetype/liberation2/Liberation*.ttf)
+if(NOT liberation_fonts)
+  message(FATAL_ERROR "the Liberation fonts are missing (Debian: fonts-liberation2)")
+endif()
+install(FILES ${liberation_fonts} DESTINATION fonts)
+install(FILES /usr/share/doc/fonts-liberation2/copyright DESTINATION fonts RENAME LICENSE.txt)

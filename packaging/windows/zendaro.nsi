@@ -75,6 +75,7 @@ Section "Uninstall"
   RMDir /r "$INSTDIR\sqldrivers"
   RMDir /r "$INSTDIR\styles"
   RMDir /r "$INSTDIR\translations"
+  RMDir /r "$INSTDIR\fonts"
 
   ; The database holds the user's years of work: removed only when the user says so.
   IfFileExists "$INSTDIR\donustur.evk" 0 keep_database

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace zendaro {
 
@@ -10,6 +11,11 @@ namespace zendaro {
 // New Roman → Liberation Serif, Tahoma → Liberation Sans. Other names are
 // kept as they are.
 QString freeFontFamily(const QString& legacyFamily);
+
+// Adds to the program the fonts (.ttf files) shipped in a folder beside it
+// (the Windows edition ships the free fonts above, so the texts fill the same
+// boxes as on Debian). Returns their families; none when there is no folder.
+QStringList AddShippedFonts(const QString& folder);
 
 // A font by its old name and point size (8.25, 9.75, ...).
 QFont legacyFont(const QString& legacyFamily, double pointSize, bool bold = false);

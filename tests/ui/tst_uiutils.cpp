@@ -9,9 +9,11 @@
 #include "ui/WindowUtils.h"
 
 #include <QCursor>
+#include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QRawFont>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -165,6 +167,22 @@ private slots:
         const QRawFont raw = QRawFont::fromFont(font);
         for (const QChar c : QStringLiteral("ÇçĞğİıÖöŞşÜü"))
             QVERIFY2(raw.supportsCharacter(c), qPrintable(QString(c)));
+    }
+
+    // The fonts in a folder beside the program are added; other files are not
+    // fonts, and a missing folder adds none.
+    void shippedFontsAreAdded() {
+        const QString font = QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf");
+        if (!QFile::exists(font))
+            QSKIP("fonts-liberation2 is not installed");
+        QTemporaryDir dir;
+        QVERIFY(AddShippedFonts(dir.filePath(QStringLiteral("fonts"))).isEmpty());
+        QVERIFY(QFile::copy(font, dir.filePath(QStringLiteral("LiberationSerif-Bold.ttf"))));
+        QFile notAFont(dir.filePath(QStringLiteral("broken.ttf")));
+        QVERIFY(notAFont.open(QIODevice::WriteOnly));
+        notAFont.write("not a font");
+        notAFont.close();
+        QCOMPARE(AddShippedFonts(dir.path()), QStringList{QStringLiteral("Liberation Serif")});
     }
 
     void buttonSets_data() {
