@@ -13,9 +13,7 @@ foreach(plugin platforms:QWindowsIntegrationPlugin sqldrivers:QSQLiteDriverPlugi
   string(REPLACE ":" ";" plugin "${plugin}")
   list(GET plugin 0 folder)
   list(GET plugin 1 target)
-  if(TARGET Qt6::${target})
-    install(FILES $<TARGET_FILE:Qt6::${target}> DESTINATION ${folder})
-  endif()
+  install(FILES $<TARGET_FILE:Qt6::${target}> DESTINATION ${folder})
 endforeach()
 
 # SQLite beside its import library in the Windows Qt folder.
@@ -26,12 +24,8 @@ install(FILES ${sqlite_folder}/../bin/sqlite3.dll DESTINATION .)
 foreach(runtime libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
                   OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
-  if(NOT IS_ABSOLUTE "${runtime_path}")
-    # libwinpthread is not in the compiler's folders but in the target's.
-    find_file(runtime_path_${runtime} ${runtime} PATHS /usr/${ZENDARO_MINGW_TRIPLET}/lib NO_DEFAULT_PATH)
-    set(runtime_path ${runtime_path_${runtime}})
-  endif()
-  if(NOT EXISTS "${runtime_path}")
+  # (The bare name when the compiler does not know the file.)
+  if(NOT IS_ABSOLUTE "${runtime_path}" OR NOT EXISTS "${runtime_path}")
     message(FATAL_ERROR "mingw's ${runtime} is missing")
   endif()
   install(FILES ${runtime_path} DESTINATION .)
