@@ -14,3 +14,27 @@ function(zendaro_add_test)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;ASAN_OPTIONS=detect_leaks=0:abort_on_error=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
     TIMEOUT 300)
 endfunction()
+
+# zendaro_uses_test_server(test)
+# The test runs its store suite on a PostgreSQL server as well: a throwaway
+# cluster (scripts/pg-test-cluster) started before the first such test and
+# stopped after the last, its socket folder handed over in ZENDARO_TEST_PGHOST.
+function(zendaro_uses_test_server name)
+  # A short socket folder of this build's own (socket paths are limited to
+  # about a hundred characters).
+  string(MD5 build_hash "${CMAKE_BINARY_DIR}")
+  string(SUBSTRING "${build_hash}" 0 10 build_hash)
+  set(server_dir "/tmp/zendaro-pg-${build_hash}")
+  get_property(defined GLOBAL PROPERTY ZENDARO_TEST_SERVER_DEFINED)
+  if(NOT defined)
+    set_property(GLOBAL PROPERTY ZENDARO_TEST_SERVER_DEFINED TRUE)
+    add_test(NAME test_server_start
+      COMMAND sh -c "\"$0\" stop \"$1\" && \"$0\" start \"$1\""
+              ${PROJECT_SOURCE_DIR}/scripts/pg-test-cluster ${server_dir})
+    add_test(NAME test_server_stop COMMAND ${PROJECT_SOURCE_DIR}/scripts/pg-test-cluster stop ${server_dir})
+    set_tests_properties(test_server_start PROPERTIES FIXTURES_SETUP test_server TIMEOUT 120)
+    set_tests_properties(test_server_stop PROPERTIES FIXTURES_CLEANUP test_server TIMEOUT 120)
+  endif()
+  set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT "ZENDARO_TEST_PGHOST=${server_dir}")
+  set_property(TEST ${name} APPEND PROPERTY FIXTURES_REQUIRED test_server)
+endfunction()

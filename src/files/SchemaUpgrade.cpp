@@ -1,11 +1,10 @@
 #include "files/SchemaUpgrade.h"
 
+#include "store/EngineSql.h"
 #include "store/StoreConnection.h"
 #include "store/StoreError.h"
 
-#include <QSqlQuery>
 #include <QStringList>
-#include <QVariant>
 
 namespace zendaro {
 
@@ -64,17 +63,8 @@ const QStringList& versionOneStatements() {
     return statements;
 }
 
-void run(StoreConnection& connection, const QString& sql) {
-    QSqlQuery query(connection.database());
-    if (!query.exec(sql))
-        throw StoreError(StoreErrorText(query.lastError()));
-}
-
 int readVersion(StoreConnection& connection) {
-    QSqlQuery query(connection.database());
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        throw StoreError(StoreErrorText(query.lastError()));
-    return query.value(0).toInt();
+    return connection.schemaVersion();
 }
 
 SchemaState newer(const QString& path, int version) {
@@ -149,8 +139,8 @@ SchemaState UpgradeSchema(const QString& databasePath) {
                                                  : newer(databasePath, version);
             }
             for (const QString& statement : versionOneStatements())
-                run(*connection, statement);
-            run(*connection, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+                connection->exec(EngineDdl(connection->engine(), statement));
+            connection->setSchemaVersion(kSchemaVersion);
             connection->commit();
         } catch (...) {
             connection->rollback();

@@ -151,9 +151,9 @@ void DataView::RefreshAndDeleteAll() {
     }
     loaded(layout, {});
     const int idColumn = requireField(kIdField);
-    QSqlQuery& erase =
-        connection()->prepared(QStringLiteral("DELETE FROM %1 WHERE id IN (SELECT %2 FROM (%3))")
-                                   .arg(writeTable(), quoted(fieldNames_.at(idColumn)), loadedSource_));
+    QSqlQuery& erase = connection()->prepared(
+        QStringLiteral("DELETE FROM %1 WHERE id IN (SELECT %2 FROM (%3) AS zendaro_view)")
+            .arg(writeTable(), quoted(fieldNames_.at(idColumn)), loadedSource_));
     bool ok = false;
     QSqlError error;
     {
@@ -250,7 +250,7 @@ bool DataView::FindFirst(const QString& criterion, const QVariantList& values) {
     // The store evaluates the criterion on the view's own query, so the same
     // comparison rules (column types, collations) apply as in the query.
     if (findSql_.isEmpty() || criterion != findCriterion_) {
-        findSql_ = QStringLiteral("SELECT %1 FROM (%2) WHERE %3")
+        findSql_ = QStringLiteral("SELECT %1 FROM (%2) AS zendaro_view WHERE %3")
                        .arg(quoted(layout_.fieldName(idColumn)), loadedSource_, criterion);
         findCriterion_ = criterion;
     }

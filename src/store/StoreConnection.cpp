@@ -1,5 +1,6 @@
 #include "StoreConnection.h"
 
+#include "EngineSql.h"
 #include "StoreError.h"
 #include "TurkishCollation.h"
 
@@ -21,6 +22,11 @@ QString keyFor(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
+// The registry's key: a file by its absolute path, a server by its address.
+QString keyFor(const StoreAddress& address) {
+    return address.engine == StoreEngine::SQLite ? keyFor(address.file) : address.text();
+}
+
 QSet<QString>& readOnlyFiles() {
     static QSet<QString> files;
     return files;
@@ -40,7 +46,33 @@ QString rawStoreText(const QSqlError& error) {
 // A Turkish sentence that says what the store's text means to the user, for
 // the failures a user can meet (file in use, read-only, damaged, not a
 // database, a table missing); empty for the rest.
+// The same for a server's failures, by their SQLSTATE.
+QString serverLeadIn(const QString& state) {
+    if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P")))
+        return QStringLiteral("Veritabanı sunucusuna ulaşılamıyor ya da bağlantı kesildi; işlem yapılamadı.");
+    if (state.startsWith(QLatin1String("28")))
+        return QStringLiteral("Veritabanı sunucusu kullanıcı adını ya da parolayı kabul etmedi.");
+    if (state == QLatin1String("3D000"))
+        return QStringLiteral("Veritabanı sunucusunda bu adla bir veritabanı yok.");
+    if (state == QLatin1String("40001") || state == QLatin1String("40P01") || state == QLatin1String("55P03"))
+        return QStringLiteral("Veritabanı başka bir kullanıcı tarafından değiştiriliyor; işlem yapılamadı. "
+                              "Lütfen biraz sonra yeniden deneyiniz.");
+    if (state == QLatin1String("25006"))
+        return QStringLiteral("Veritabanına yazılamıyor (salt okunur); değişiklik kaydedilmedi.");
+    if (state == QLatin1String("53100"))
+        return QStringLiteral("Veritabanı sunucusunda yer kalmadı; değişiklik kaydedilmedi.");
+    if (state == QLatin1String("42P01") || state == QLatin1String("42703"))
+        return QStringLiteral("Veritabanında gerekli bir tablo ya da alan yok.");
+    if (state == QLatin1String("42501"))
+        return QStringLiteral("Veritabanı sunucusunda bu işlem için yetki yok.");
+    return {};
+}
+
 QString leadIn(const QSqlError& error) {
+    // A server's codes are SQLSTATEs (five letters and digits); SQLite's are
+    // numbers of at most four digits.
+    if (error.nativeErrorCode().size() == 5)
+        return serverLeadIn(error.nativeErrorCode());
     bool numeric = false;
     const int code = error.nativeErrorCode().toInt(&numeric) & 0xff; // the primary SQLite result code
     const QString text = error.databaseText();
@@ -105,20 +137,49 @@ bool StoreConnection::KeptReadOnly(const QString& path) {
 std::shared_ptr<StoreConnection> StoreConnection::Acquire(const QString& path) {
     if (path.isEmpty())
         throw StoreError(QStringLiteral("Veritabanı dosyası belirtilmedi."));
-    const QString key = keyFor(path);
+    StoreAddress address = StoreAddress::Parse(path);
+    const QString key = keyFor(address);
     auto& connections = registry();
     if (auto existing = connections.value(key).lock())
         return existing;
 
     static int counter = 0;
     const QString name = QStringLiteral("zendaro_store_%1").arg(++counter);
-    std::shared_ptr<StoreConnection> connection(new StoreConnection(key, name));
+    std::shared_ptr<StoreConnection> connection(new StoreConnection(std::move(address), key, name));
     connections.insert(key, connection);
     return connection;
 }
 
-StoreConnection::StoreConnection(QString path, QString name)
-    : path_(std::move(path)), name_(std::move(name)) {
+StoreConnection::StoreConnection(StoreAddress address, QString path, QString name)
+    : address_(std::move(address)), path_(std::move(path)), name_(std::move(name)) {
+    if (address_.engine == StoreEngine::SQLite)
+        openFile();
+    else
+        openServer();
+}
+
+void StoreConnection::openServer() {
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
+        throw StoreError(QStringLiteral("PostgreSQL veritabanı sürücüsü (QPSQL) bulunamadı."));
+    db_ = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name_);
+    db_.setHostName(address_.host);
+    if (address_.port > 0)
+        db_.setPort(address_.port);
+    db_.setDatabaseName(address_.database);
+    db_.setUserName(address_.user);
+    // No password here: libpq reads ~/.pgpass, PGPASSFILE and PGPASSWORD itself.
+    db_.setConnectOptions(QStringLiteral(
+        "connect_timeout=10;application_name=ZENDARO;options='-cclient_min_messages=warning'"));
+    if (db_.open())
+        return;
+    const QString failure = rawStoreText(db_.lastError());
+    db_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name_);
+    throw StoreError(
+        QStringLiteral("Veritabanı sunucusuna bağlanılamadı: %1 (%2)").arg(address_.description(), failure));
+}
+
+void StoreConnection::openFile() {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
         throw StoreError(QStringLiteral("SQLite veritabanı sürücüsü (QSQLITE) bulunamadı."));
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
@@ -169,7 +230,7 @@ QSqlQuery& StoreConnection::prepared(const QString& sql) {
     if (it == statements_.end()) {
         QSqlQuery query(db_);
         query.setForwardOnly(true);
-        if (!query.prepare(sql))
+        if (!query.prepare(EngineStatement(engine(), sql)))
             throw StoreError(StoreErrorText(query.lastError()));
         if (statements_.size() >= kKeptStatements)
             statements_.clear();
@@ -180,13 +241,44 @@ QSqlQuery& StoreConnection::prepared(const QString& sql) {
 
 void StoreConnection::exec(const QString& sql) {
     QSqlQuery query(db_);
-    if (!query.exec(sql))
+    if (!query.exec(EngineStatement(engine(), sql)))
         throw StoreError(StoreErrorText(query.lastError()));
+}
+
+int StoreConnection::schemaVersion() {
+    QSqlQuery query(db_);
+    const bool ok = engine() == StoreEngine::SQLite
+                        ? query.exec(QStringLiteral("PRAGMA user_version"))
+                        : query.exec(QStringLiteral("SELECT CASE WHEN to_regclass('zendaro_surum') IS NULL "
+                                                    "THEN 0 ELSE -1 END"));
+    if (!ok || !query.next())
+        throw StoreError(StoreErrorText(query.lastError()));
+    const int version = query.value(0).toInt();
+    if (version >= 0)
+        return version;
+    QSqlQuery row(db_);
+    if (!row.exec(QStringLiteral("SELECT surum FROM zendaro_surum")))
+        throw StoreError(StoreErrorText(row.lastError()));
+    return row.next() ? row.value(0).toInt() : 0;
+}
+
+void StoreConnection::setSchemaVersion(int version) {
+    if (engine() == StoreEngine::SQLite) {
+        exec(QStringLiteral("PRAGMA user_version = %1").arg(version));
+        return;
+    }
+    exec(QStringLiteral("CREATE TABLE IF NOT EXISTS zendaro_surum (surum INTEGER NOT NULL)"));
+    exec(QStringLiteral("DELETE FROM zendaro_surum"));
+    QSqlQuery insert(db_);
+    insert.prepare(QStringLiteral("INSERT INTO zendaro_surum (surum) VALUES (?)"));
+    insert.addBindValue(version);
+    if (!insert.exec())
+        throw StoreError(StoreErrorText(insert.lastError()));
 }
 
 void StoreConnection::begin() {
     if (depth_ == 0)
-        exec(QStringLiteral("BEGIN IMMEDIATE"));
+        exec(engine() == StoreEngine::SQLite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
     else
         exec(QStringLiteral("SAVEPOINT zendaro_%1").arg(depth_));
     ++depth_;

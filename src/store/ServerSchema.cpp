@@ -1,0 +1,69 @@
+#include "ServerSchema.h"
+
+#include "EngineSql.h"
+#include "StoreConnection.h"
+#include "StoreError.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace zendaro {
+
+const QStringList& ScaleTableStatements() {
+    static const QStringList statements = {
+        QStringLiteral("CREATE TABLE dornela_olcek ("
+                       "id INTEGER PRIMARY KEY AUTOINCREMENT, "
+                       "olcek_adi TEXT NOT NULL COLLATE NOCASE, "
+                       "egitim_duzeyi TEXT NOT NULL, "
+                       "max_GN REAL, min_GN REAL, max_KN REAL, min_KN REAL)"),
+        QStringLiteral("CREATE TABLE dornela_notlar ("
+                       "id INTEGER PRIMARY KEY AUTOINCREMENT, "
+                       "olcek_id INTEGER NOT NULL, "
+                       "harf_notu TEXT NOT NULL COLLATE NOCASE, "
+                       "sayisal_not REAL NOT NULL, "
+                       "durum TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE diger_olcek ("
+                       "id INTEGER PRIMARY KEY AUTOINCREMENT, "
+                       "olcek_adi TEXT NOT NULL COLLATE NOCASE, "
+                       "not_sistemi TEXT NOT NULL, "
+                       "Max_GN REAL, Min_GN REAL, Max_KN REAL, Min_KN REAL, "
+                       "Gecer_Not_Sayisi INTEGER, Kalir_Not_Sayisi INTEGER)"),
+        QStringLiteral("CREATE TABLE diger_notlar ("
+                       "id INTEGER PRIMARY KEY AUTOINCREMENT, "
+                       "olcek_id INTEGER NOT NULL, "
+                       "harf_notu TEXT NOT NULL COLLATE NOCASE, "
+                       "sayisal_not REAL NOT NULL, "
+                       "durum TEXT NOT NULL, "
+                       "adim_no INTEGER)"),
+        QStringLiteral("CREATE INDEX dornela_notlar_olcek ON dornela_notlar (olcek_id)"),
+        QStringLiteral("CREATE INDEX diger_notlar_olcek_harf ON diger_notlar (olcek_id, harf_notu)"),
+    };
+    return statements;
+}
+
+void CreateScaleTables(StoreConnection& connection) {
+    if (connection.engine() != StoreEngine::PostgreSQL)
+        throw StoreError(QStringLiteral("Tablolar yalnızca bir veritabanı sunucusunda kurulur."));
+    QSqlQuery probe(connection.database());
+    if (!probe.exec(QStringLiteral("SELECT count(*) FROM information_schema.tables "
+                                   "WHERE table_schema = current_schema() AND table_name IN "
+                                   "('dornela_olcek', 'dornela_notlar', 'diger_olcek', 'diger_notlar')")) ||
+        !probe.next())
+        throw StoreError(StoreErrorText(probe.lastError()));
+    if (probe.value(0).toInt() > 0)
+        throw StoreError(QStringLiteral("Sunucudaki veritabanında ZENDARO'nun tabloları zaten var; "
+                                        "hiçbir şey değiştirilmedi."));
+    connection.begin();
+    try {
+        for (const QString& statement : ServerPrerequisites())
+            connection.exec(statement);
+        for (const QString& statement : ScaleTableStatements())
+            connection.exec(EngineDdl(connection.engine(), statement));
+        connection.commit();
+    } catch (...) {
+        connection.rollback();
+        throw;
+    }
+}
+
+} // namespace zendaro

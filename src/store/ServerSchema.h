@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+namespace zendaro {
+
+class StoreConnection;
+
+// The four scale tables and their indexes, as the file donustur.evk holds
+// them (in SQLite's form; StoreConnection::exec gives the engine's).
+const QStringList& ScaleTableStatements();
+
+// Makes the scale tables in an empty server database, with what they need
+// there first (the case-insensitive text type, the Turkish collation), in
+// one transaction. Refuses a database that holds any of them already.
+// Throws StoreError.
+void CreateScaleTables(StoreConnection& connection);
+
+} // namespace zendaro
