@@ -43,10 +43,8 @@ QString rawStoreText(const QSqlError& error) {
     return driver + QStringLiteral(": ") + store;
 }
 
-// A Turkish sentence that says what the store's text means to the user, for
-// the failures a user can meet (file in use, read-only, damaged, not a
-// database, a table missing); empty for the rest.
-// The same for a server's failures, by their SQLSTATE.
+// A Turkish sentence that says what a server's failure means to the user,
+// by its SQLSTATE; empty for the rest.
 QString serverLeadIn(const QString& state) {
     if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P")))
         return QStringLiteral("Veritabanı sunucusuna ulaşılamıyor ya da bağlantı kesildi; işlem yapılamadı.");
@@ -68,6 +66,9 @@ QString serverLeadIn(const QString& state) {
     return {};
 }
 
+// A Turkish sentence that says what the store's text means to the user, for
+// the failures a user can meet (file in use, read-only, damaged, not a
+// database, a table missing); empty for the rest.
 QString leadIn(const QSqlError& error) {
     // A server's codes are SQLSTATEs (five letters and digits); SQLite's are
     // numbers of at most four digits.
@@ -247,19 +248,19 @@ void StoreConnection::exec(const QString& sql) {
 
 int StoreConnection::schemaVersion() {
     QSqlQuery query(db_);
+    if (engine() == StoreEngine::PostgreSQL) {
+        // A server database without the version table is at version 0.
+        if (!query.exec(QStringLiteral("SELECT to_regclass('zendaro_surum') IS NOT NULL")) || !query.next())
+            throw StoreError(StoreErrorText(query.lastError()));
+        if (!query.value(0).toBool())
+            return 0;
+    }
     const bool ok = engine() == StoreEngine::SQLite
                         ? query.exec(QStringLiteral("PRAGMA user_version"))
-                        : query.exec(QStringLiteral("SELECT CASE WHEN to_regclass('zendaro_surum') IS NULL "
-                                                    "THEN 0 ELSE -1 END"));
-    if (!ok || !query.next())
+                        : query.exec(QStringLiteral("SELECT surum FROM zendaro_surum"));
+    if (!ok)
         throw StoreError(StoreErrorText(query.lastError()));
-    const int version = query.value(0).toInt();
-    if (version >= 0)
-        return version;
-    QSqlQuery row(db_);
-    if (!row.exec(QStringLiteral("SELECT surum FROM zendaro_surum")))
-        throw StoreError(StoreErrorText(row.lastError()));
-    return row.next() ? row.value(0).toInt() : 0;
+    return query.next() ? query.value(0).toInt() : 0;
 }
 
 void StoreConnection::setSchemaVersion(int version) {

@@ -6,6 +6,7 @@
 #include "store/DataView.h"
 #include "store/Queries.h"
 #include "store/StoreConnection.h"
+#include "store/StoreError.h"
 #include "store/StoreTransaction.h"
 
 #include <QTest>
@@ -30,6 +31,7 @@ private slots:
     void numbersRoundTripExactly();
     void nestedTransactions();
     void schemaUpgradeAddsFileTablesOnce();
+    void missingTableIsExplained();
 
 private:
     StoreEngine engine_;
@@ -225,6 +227,22 @@ void TestEngines::schemaUpgradeAddsFileTablesOnce() {
     QCOMPARE(store.scalar("SELECT count(*) FROM donusum_dosyasi").toInt(), 0);
     const SchemaState second = UpgradeSchema(store.address());
     QVERIFY(second.kind == SchemaState::Kind::Current);
+}
+
+// A failure reaches the user in Turkish words, with the engine's own text.
+void TestEngines::missingTableIsExplained() {
+    TestStore store(engine_);
+    store.exec("DROP TABLE diger_notlar");
+    DataView view;
+    view.SetDatabaseName(store.address());
+    view.SetRecordSource(queries::Q4(1));
+    try {
+        view.Refresh();
+        QFAIL("a query on a missing table succeeded");
+    } catch (const StoreError& error) {
+        QVERIFY2(error.text().contains("gerekli bir tablo ya da alan yok"), qPrintable(error.text()));
+        QVERIFY2(error.text().contains("diger_notlar"), qPrintable(error.text()));
+    }
 }
 
 int main(int argc, char* argv[]) {
