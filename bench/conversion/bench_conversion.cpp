@@ -9,6 +9,7 @@
 // held against one indexed lookup of a grade by scale and letter with a
 // statement prepared once (BM_Anchor_PreparedLookup), re-converting 200
 // courses against 200 single conversions (BM_Anchor_200SingleConversions).
+#include "FixtureSql.h"
 #include "RecordingMessages.h"
 #include "RecordingNavigator.h"
 #include "TestDatabase.h"
@@ -38,34 +39,16 @@ using namespace zendaro;
 
 namespace {
 
-// Home ladder 4 / 2.5 / 2 / 0; other scale 1: letters AA..CC pass, DC DD FF fail;
-// other scale 2: 100,00 down to 0,00 by 0,01 written as a Turkish numeric scale
-// stores them (100, 99,99, ..., 50 pass; 49,99, ..., 0 fail).
+// Beside the home ladder (scale 1) and the 10,001-grade numeric scale (other
+// scale 2): other scale 1, letters AA..CC pass, DC DD FF fail.
 const char* const fixtureSql = R"(
-INSERT INTO dornela_olcek (id, olcek_adi, egitim_duzeyi, max_GN, min_GN, max_KN, min_KN)
-  VALUES (1, 'Lisans', 'Lisans', 4, 2.5, 2, 0);
-INSERT INTO dornela_notlar (olcek_id, harf_notu, sayisal_not, durum) VALUES
-  (1, 'AA', 4, 'GEÇER'), (1, 'BA', 3.5, 'GEÇER'), (1, 'BB', 3, 'GEÇER'), (1, 'CB', 2.5, 'GEÇER'),
-  (1, 'CC', 2, 'KALIR'), (1, 'DC', 1.5, 'KALIR'), (1, 'DD', 1, 'KALIR'), (1, 'FD', 0.5, 'KALIR'),
-  (1, 'FF', 0, 'KALIR');
 INSERT INTO diger_olcek (id, olcek_adi, not_sistemi, Max_GN, Min_GN, Max_KN, Min_KN,
                          Gecer_Not_Sayisi, Kalir_Not_Sayisi) VALUES
-  (1, 'Harf', 'Harf Notu', 4, 2, 1.5, 0, 5, 3),
-  (2, 'Onbinbir', 'Sayısal Not', 100, 50, 49.99, 0, 5001, 5000);
+  (1, 'Harf', 'Harf Notu', 4, 2, 1.5, 0, 5, 3);
 INSERT INTO diger_notlar (olcek_id, harf_notu, sayisal_not, durum, adim_no) VALUES
   (1, 'AA', 4, 'Geçer', 0), (1, 'BA', 3.5, 'Geçer', 1), (1, 'BB', 3, 'Geçer', 2),
   (1, 'CB', 2.5, 'Geçer', 3), (1, 'CC', 2, 'Geçer', 4),
   (1, 'DC', 1.5, 'Kalır', 0), (1, 'DD', 1, 'Kalır', 1), (1, 'FF', 0, 'Kalır', 2);
-INSERT INTO diger_notlar (olcek_id, harf_notu, sayisal_not, durum, adim_no)
-  WITH RECURSIVE g(c) AS (SELECT 10000 UNION ALL SELECT c - 1 FROM g WHERE c > 0)
-  SELECT 2,
-         (c / 100) || CASE WHEN c % 100 = 0 THEN ''
-                           WHEN c % 10 = 0 THEN ',' || ((c % 100) / 10)
-                           ELSE ',' || printf('%02d', c % 100) END,
-         c / 100.0,
-         CASE WHEN c >= 5000 THEN 'Geçer' ELSE 'Kalır' END,
-         CASE WHEN c >= 5000 THEN 10000 - c ELSE 4999 - c END
-  FROM g;
 )";
 
 struct Window {
@@ -320,7 +303,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     test::RecordingMessages messages; // no box may open during a measurement
-    database = std::make_unique<test::TestDatabase>(QString::fromUtf8(fixtureSql));
+    database = std::make_unique<test::TestDatabase>(test::LisansLadderSql() + QString::fromUtf8(fixtureSql) +
+                                                    test::TenThousandOneGradesSql(2));
     thousandScales = std::make_unique<test::TestDatabase>(QString::fromUtf8(thousandScalesSql));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -6,6 +6,7 @@
 // against the same 60 grades converted one by one as single conversions on
 // views already loaded (BM_Anchor_60SingleConversions), adding against one
 // single conversion (BM_Anchor_OneSingleConversion).
+#include "FixtureSql.h"
 #include "TestDatabase.h"
 #include "conversion/ConvertGrade.h"
 #include "files/FileWork.h"
@@ -20,14 +21,8 @@ using namespace zendaro;
 
 namespace {
 
-// Home ladder 4 / 2.5 / 2 / 0; other scale 1: 100 to 0 by 1 (50 and above pass).
+// Beside the home ladder (scale 1): other scale 1, 100 to 0 by 1 (50 and above pass).
 const char* const fixtureSql = R"(
-INSERT INTO dornela_olcek (id, olcek_adi, egitim_duzeyi, max_GN, min_GN, max_KN, min_KN)
-  VALUES (1, 'Lisans', 'Lisans', 4, 2.5, 2, 0);
-INSERT INTO dornela_notlar (olcek_id, harf_notu, sayisal_not, durum) VALUES
-  (1, 'AA', 4, 'GEÇER'), (1, 'BA', 3.5, 'GEÇER'), (1, 'BB', 3, 'GEÇER'), (1, 'CB', 2.5, 'GEÇER'),
-  (1, 'CC', 2, 'KALIR'), (1, 'DC', 1.5, 'KALIR'), (1, 'DD', 1, 'KALIR'), (1, 'FD', 0.5, 'KALIR'),
-  (1, 'FF', 0, 'KALIR');
 INSERT INTO diger_olcek (id, olcek_adi, not_sistemi, Max_GN, Min_GN, Max_KN, Min_KN,
                          Gecer_Not_Sayisi, Kalir_Not_Sayisi) VALUES
   (1, 'Yüzlük', 'Sayısal Not', 100, 50, 49, 0, 51, 50);
@@ -174,7 +169,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    database = std::make_unique<test::TestDatabase>(QString::fromUtf8(fixtureSql));
+    database = std::make_unique<test::TestDatabase>(test::LisansLadderSql() + QString::fromUtf8(fixtureSql));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

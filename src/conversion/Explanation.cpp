@@ -6,11 +6,17 @@
 
 namespace zendaro {
 
-QString FigureText(double value, const RegionalSettings& settings, bool* exact) {
+QString FigureText(double value, const RegionalSettings& settings, bool* exact, int minDecimals) {
     const double shown = std::round(value * 10000.0) / 10000.0;
     if (exact)
         *exact = std::abs(shown - value) < 1e-12;
-    return ShortestNumberText(shown, settings);
+    QString text = ShortestNumberText(shown, settings);
+    const qsizetype separator = text.lastIndexOf(settings.decimalSeparator);
+    const qsizetype decimals = separator < 0 ? 0 : text.size() - separator - settings.decimalSeparator.size();
+    if (decimals < minDecimals)
+        text +=
+            (separator < 0 ? settings.decimalSeparator : QString()) + QString(minDecimals - decimals, u'0');
+    return text;
 }
 
 QString ExplanationText(const GradeConversion& conversion, const ReportScales& scales,

@@ -98,8 +98,9 @@ ExplanationWindow::ExplanationWindow(const QString& databasePath, qint64 otherSc
                           case 0:
                               return r.gradeText;
                           case 1:
-                              return std::isnan(r.figures.placed) ? QString()
-                                                                  : FigureText(r.figures.placed, settings_);
+                              return std::isnan(r.figures.placed)
+                                         ? QString()
+                                         : FigureText(r.figures.placed, settings_, nullptr, 2);
                           case 2:
                               return r.converted() ? TwoDecimalText(r.value, settings_) : QString();
                           case 3:

@@ -70,7 +70,7 @@ QString PairTableHtml(const QVector<GradeConversion>& rows, const ReportScales& 
         html += QStringLiteral("<tr><td>") + escaped(row.gradeText) +
                 QStringLiteral("</td><td class=\"num\">") +
                 (std::isnan(row.figures.placed) ? QStringLiteral("&mdash;")
-                                                : FigureText(row.figures.placed, settings)) +
+                                                : FigureText(row.figures.placed, settings, nullptr, 2)) +
                 QStringLiteral("</td><td class=\"num\">") +
                 (row.converted() ? TwoDecimalText(row.value, settings) : QStringLiteral("&mdash;")) +
                 QStringLiteral("</td><td class=\"%1\">").arg(kind) + escaped(row.homeLetter) +

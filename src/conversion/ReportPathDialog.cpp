@@ -47,19 +47,27 @@ QString WithPdfSuffix(const QString& path) {
     return path + QStringLiteral(".pdf");
 }
 
-QString AskReportPath(QWidget* owner, const QString& suggestedPath) {
-    QString path = suggestedPath;
+QString AskReportPath(QWidget* owner, QString suggestedPath,
+                      const std::function<QString(QWidget*, const QString&)>& choose,
+                      const std::function<QString(const QString&)>& withSuffix) {
     for (;;) {
-        path = reportPathChooser().choosePdfPath(owner, path);
-        if (path.isEmpty())
+        const QString chosen = choose(owner, suggestedPath);
+        if (chosen.isEmpty())
             return {}; // cancelled
-        path = WithPdfSuffix(path);
-        if (!QFileInfo(path).isFile() ||
-            ShowMessage(QDir::toNativeSeparators(path) +
+        suggestedPath = withSuffix(chosen);
+        if (!QFileInfo(suggestedPath).isFile() ||
+            ShowMessage(QDir::toNativeSeparators(suggestedPath) +
                             QStringLiteral(" adlı dosya zaten var. Dosyanın üzerine yazmak istiyor musunuz?"),
                         StyleYesNo, IconStop, owner) != ResultHayir)
-            return path;
+            return suggestedPath;
     }
+}
+
+QString AskReportPath(QWidget* owner, const QString& suggestedPath) {
+    return AskReportPath(
+        owner, suggestedPath,
+        [](QWidget* parent, const QString& at) { return reportPathChooser().choosePdfPath(parent, at); },
+        WithPdfSuffix);
 }
 
 void TellReportSaved(QWidget* owner, const QString& path, const QString& error) {

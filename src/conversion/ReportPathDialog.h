@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -26,8 +27,13 @@ void setReportPathChooser(ReportPathChooser* chooser);
 // The path as a PDF file: ".pdf" added when it ends otherwise.
 QString WithPdfSuffix(const QString& path);
 
-// Where a report goes: the chooser's path as a PDF file; an existing file is
-// replaced only on "Evet", "Hayır" asks for another name. Empty when cancelled.
+// Where a report goes: the path `choose` asks for, given its suffix by
+// `withSuffix`; an existing file is replaced only on "Evet", "Hayır" asks for
+// another name. Empty when cancelled.
+QString AskReportPath(QWidget* owner, QString suggestedPath,
+                      const std::function<QString(QWidget*, const QString&)>& choose,
+                      const std::function<QString(const QString&)>& withSuffix);
+// The same for a PDF report, through the chooser in use.
 QString AskReportPath(QWidget* owner, const QString& suggestedPath);
 
 // Tells the user that the report was written at path, or (error not empty)

@@ -1,7 +1,6 @@
 #include "FileEditorPage.h"
 
 #include "CourseTable.h"
-#include "FileReportPath.h"
 #include "conversion/NumberText.h"
 #include "conversion/ReportPathDialog.h"
 #include "files/FileReport.h"
@@ -27,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace zendaro {
 
@@ -188,6 +188,9 @@ void FileEditorPage::buildTable() {
     table_->bindTable([this] { return work_->size(); },
                       [this](int row, int column) { return course_table::cell(*work_, row, column); },
                       columns, settings_.numbers());
+    // Each course's explanation is one hover (or the tooltip key) away.
+    if (auto* model = qobject_cast<TableModel*>(table_->gridModel()))
+        model->setRowTip([this](int row) { return work_->explanation(row); });
     table_->verticalHeader()->setDefaultSectionSize(17);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -464,18 +467,22 @@ void FileEditorPage::writeReport(bool spreadsheet) {
                                                return reportPathChooser().chooseXlsxPath(owner, at);
                                            },
                                            WithXlsxSuffix)
-                                     : AskReportPath(
-                                           this, suggested,
-                                           [](QWidget* owner, const QString& at) {
-                                               return reportPathChooser().choosePdfPath(owner, at);
-                                           },
-                                           WithPdfSuffix);
+                                     : AskReportPath(this, suggested);
     if (path.isEmpty())
         return;
-    const QString error = spreadsheet
-                              ? WriteFileSpreadsheet(path, *work_)
-                              : WriteFileReport(path, databasePath_, *work_, QDateTime::currentDateTime());
-    TellReportWritten(this, path, error);
+    // The explanations go in as an appendix when the user wants them.
+    bool withExplanations = false;
+    if (!spreadsheet) {
+        const auto& states = work_->states();
+        if (std::any_of(states.begin(), states.end(),
+                        [](const CourseState& state) { return !state.explanation.isEmpty(); }))
+            withExplanations =
+                ShowMessage(ExplanationAppendixQuestion(), StyleYesNo, IconInfo, this) == ResultEvet;
+    }
+    const QString error = spreadsheet ? WriteFileSpreadsheet(path, *work_)
+                                      : WriteFileReport(path, databasePath_, *work_,
+                                                        QDateTime::currentDateTime(), withExplanations);
+    TellReportSaved(this, path, error);
 }
 
 bool FileEditorPage::mayLeave() {

@@ -90,7 +90,7 @@ ReportScaleTable readScale(const QString& databasePath, qint64 id, const QString
 class Document {
 public:
     Document(const FileWork& work, const FileReportScales& scales) : work_(work), scales_(scales) {}
-    QString html(const QDateTime& when);
+    QString html(const QDateTime& when, bool withExplanations);
 
 private:
     QString two(double value) const { return TwoDecimalText(value, work_.settings()); }
@@ -104,6 +104,7 @@ private:
     void signatures();
     void scaleTables();
     void gradeTable(const ReportScaleTable& table, bool other);
+    void explanations();
 
     const FileWork& work_;
     const FileReportScales& scales_;
@@ -293,7 +294,20 @@ void Document::scaleTables() {
     gradeTable(scales_.home, false);
 }
 
-QString Document::html(const QDateTime& when) {
+void Document::explanations() {
+    out_ += QStringLiteral("<div style=\"page-break-before: always;\"><h1>") + ExplanationAppendixTitle() +
+            QStringLiteral("</h1></div>");
+    for (int row = 0; row < work_.size(); ++row) {
+        const QString text = work_.explanation(row);
+        if (text.isEmpty())
+            continue;
+        const FileCourse& course = work_.file().courses.at(row);
+        out_ += QStringLiteral("<p><b>") + escaped(course.code) + QStringLiteral(" &mdash; ") +
+                escaped(course.name) + QStringLiteral(":</b> ") + escaped(text) + QStringLiteral("</p>");
+    }
+}
+
+QString Document::html(const QDateTime& when, bool withExplanations) {
     const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
     out_ = QStringLiteral("<html><head><meta charset=\"utf-8\"><style>") + ReportStyleSheet() +
            QString::fromUtf8(extraStyle) + QStringLiteral("</style></head><body>");
@@ -306,6 +320,8 @@ QString Document::html(const QDateTime& when) {
     totals();
     signatures();
     scaleTables();
+    if (withExplanations)
+        explanations();
     out_ += QStringLiteral("</body></html>");
     return out_;
 }
@@ -316,20 +332,29 @@ QString FileReportTitle() {
     return QStringLiteral("Not Dönüşüm Belgesi");
 }
 
+QString ExplanationAppendixTitle() {
+    return QStringLiteral("Ek: Dönüşüm Hesapları");
+}
+
+QString ExplanationAppendixQuestion() {
+    return QStringLiteral("Belgeye her dersin dönüşüm hesabı ek olarak eklensin mi?");
+}
+
 FileReportScales ReadFileReportScales(const QString& databasePath, const ConversionFile& file) {
     return {readScale(databasePath, file.otherScaleId, file.otherScaleName, true),
             readScale(databasePath, file.homeScaleId, file.homeScaleName, false)};
 }
 
-QString FileReportHtml(const FileWork& work, const FileReportScales& scales, const QDateTime& when) {
-    return Document(work, scales).html(when);
+QString FileReportHtml(const FileWork& work, const FileReportScales& scales, const QDateTime& when,
+                       bool withExplanations) {
+    return Document(work, scales).html(when, withExplanations);
 }
 
 QString WriteFileReport(const QString& path, const QString& databasePath, const FileWork& work,
-                        const QDateTime& when) {
+                        const QDateTime& when, bool withExplanations) {
     QString html;
     try {
-        html = FileReportHtml(work, ReadFileReportScales(databasePath, work.file()), when);
+        html = FileReportHtml(work, ReadFileReportScales(databasePath, work.file()), when, withExplanations);
     } catch (const StoreError& error) {
         return error.text();
     }

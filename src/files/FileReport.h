@@ -42,16 +42,22 @@ FileReportScales ReadFileReportScales(const QString& databasePath, const Convers
 // The "Not Dönüşüm Belgesi" as a document: the student, the other university
 // and both scales, every course with its shown result and mark, the totals,
 // the date, the signature lines and, on a last page, the two scales' grade
-// tables. Numbers under the work's regional settings; typed text escaped.
-QString FileReportHtml(const FileWork& work, const FileReportScales& scales, const QDateTime& when);
+// tables. With explanations, a last section "Ek: Dönüşüm Hesapları" tells
+// for each course converted now how its result came about. Numbers under the
+// work's regional settings; typed text escaped.
+QString FileReportHtml(const FileWork& work, const FileReportScales& scales, const QDateTime& when,
+                       bool withExplanations = false);
 
 // Reads the scales, builds the document and writes it as a PDF at path, whole
 // or not at all. Returns the empty text on success, otherwise the reason, a
 // Turkish sentence (a store failure gives the store's text).
 QString WriteFileReport(const QString& path, const QString& databasePath, const FileWork& work,
-                        const QDateTime& when);
+                        const QDateTime& when, bool withExplanations = false);
 
-// The title of the document.
+// The title of the document and of its appendix.
 QString FileReportTitle();
+QString ExplanationAppendixTitle();
+// The question of the report step whether the appendix goes in.
+QString ExplanationAppendixQuestion();
 
 } // namespace zendaro

@@ -1,6 +1,7 @@
 #include "FileWork.h"
 
 #include "conversion/CourseList.h"
+#include "conversion/Explanation.h"
 #include "store/DataView.h"
 #include "store/Queries.h"
 
@@ -130,6 +131,8 @@ CourseState FileWork::stateOf(const FileCourse& course, const GradeConversion& c
     switch (conversion.failure) {
     case ConversionFailure::None:
         state.now = resultOf(conversion);
+        state.explanation =
+            ExplanationText(conversion, ChosenScales(views_->otherScales, views_->homeScales), settings_);
         if (course.stored.converted && course.stored != state.now)
             state.mark = CourseMark::Changed;
         break;
@@ -259,6 +262,10 @@ void FileWork::remove(int row) {
         return;
     file_.courses.removeAt(row);
     states_.removeAt(row);
+}
+
+QString FileWork::explanation(int row) const {
+    return row >= 0 && row < size() ? states_.at(row).explanation : QString();
 }
 
 int FileWork::size() const {

@@ -25,6 +25,7 @@ struct CourseState {
     CourseMark mark = CourseMark::None;
     CourseResult now;    // the result on the current scales (converted false when none)
     CourseResult stored; // the result the file stores (the old one of a Changed course)
+    QString explanation; // how the result now came about (empty when not converted now)
     CourseResult shown() const { return now.converted ? now : stored; }
 };
 
@@ -84,6 +85,8 @@ public:
 
     int size() const;
     const QVector<CourseState>& states() const { return states_; }
+    // How the course of that row converts now, in words (empty when it does not).
+    QString explanation(int row) const;
     FileTotals totals() const;
     bool hasChanges() const; // anything differs from the file as opened or last saved
 

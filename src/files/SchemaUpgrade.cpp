@@ -74,12 +74,13 @@ SchemaState newer(const QString& path, int version) {
     SchemaState state;
     state.kind = SchemaState::Kind::Newer;
     state.foundVersion = version;
-    state.message = QStringLiteral("Veritabanı dosyası ZENDARO'nun daha yeni bir sürümüyle kaydedilmiş "
-                                   "(dosyanın şema sürümü: %1, bu programınki: %2). Dosya bu çalışmada salt "
-                                   "okunur açıldı: ölçekler görülebilir ve notlar dönüştürülebilir, ancak "
-                                   "hiçbir değişiklik kaydedilemez ve dönüşüm dosyaları kullanılamaz.")
-                        .arg(version)
-                        .arg(kSchemaVersion);
+    state.message =
+        QStringLiteral("Veritabanı dosyası ZENDARO'nun daha yeni bir sürümüyle kaydedilmiş "
+                       "(dosyanın şema sürümü: %1, bu programınki: %2). Dosya bu çalışmada salt "
+                       "okunur açıldı: ölçekler görülebilir ve notlar dönüştürülebilir, ancak "
+                       "hiçbir değişiklik kaydedilemez; dönüşüm dosyaları yalnızca görüntülenebilir.")
+            .arg(version)
+            .arg(kSchemaVersion);
     return state;
 }
 

@@ -4,11 +4,21 @@
 #include "store/TurkishText.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace zendaro {
 
 bool SameGradeValue(double a, double b) {
-    return a == b || QString::number(a, 'g', 15) == QString::number(b, 'g', 15);
+    if (a == b)
+        return true;
+    // Two values that read the same at 15 significant digits lie within one
+    // unit of that 15th digit of each other: at most 1e-14 of the larger one.
+    // Values further apart are different grades without writing them out,
+    // which keeps a search through a long list (duplicate check, statuses)
+    // from formatting every row.
+    if (std::abs(a - b) > 1e-13 * std::max(std::abs(a), std::abs(b)))
+        return false;
+    return QString::number(a, 'g', 15) == QString::number(b, 'g', 15);
 }
 
 bool FailsUnder(double value, double maxFail) {

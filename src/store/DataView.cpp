@@ -114,6 +114,7 @@ void DataView::loaded(const QSqlRecord& layout, QVector<QSqlRecord> rows) {
         updateSql_.clear();
         findSql_.clear();
         fieldNames_ = std::move(names);
+        fieldLookups_.clear();
     }
     loadedSource_ = recordSource_;
     loadedValues_ = sourceValues_;
@@ -229,9 +230,16 @@ QStringList DataView::FieldNames() const {
 }
 
 int DataView::fieldIndex(const QString& name) const {
+    // A conversion reads the same few fields of every row: each spelling is
+    // looked up once while the view keeps its fields.
+    for (const auto& [spelling, index] : fieldLookups_)
+        if (spelling == name)
+            return index;
     for (int i = 0; i < fieldNames_.size(); ++i) {
-        if (fieldNames_.at(i).compare(name, Qt::CaseInsensitive) == 0)
+        if (fieldNames_.at(i).compare(name, Qt::CaseInsensitive) == 0) {
+            fieldLookups_.append({name, i});
             return i;
+        }
     }
     return -1;
 }

@@ -2,13 +2,13 @@
 
 #include "StoreError.h"
 
-#include <QHash>
 #include <QObject>
 #include <QSqlRecord>
 #include <QString>
 #include <QVariant>
 #include <QVector>
 #include <memory>
+#include <utility>
 
 class QSqlQuery;
 
@@ -132,6 +132,9 @@ private:
     QVariantList loadedValues_;
     QSqlRecord layout_;      // the field names of the last Refresh
     QStringList fieldNames_; // the same names, for lookups
+    // Names as callers spell them, found before, with their index: a short
+    // list, searched before the case-insensitive search of the fields.
+    mutable QVector<std::pair<QString, int>> fieldLookups_;
     QVector<QSqlRecord> rows_;
     int current_ = -1;       // index into rows_, or -1
     bool afterLast_ = false; // with current_ == -1: the position is after the last row

@@ -122,6 +122,15 @@ void TableModel::reRead() {
     endResetModel();
 }
 
+QVariant TableModel::data(const QModelIndex& index, int role) const {
+    if ((role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) && rowTipFn_ && index.isValid() &&
+        index.row() < rows_) {
+        const QString tip = rowTipFn_(index.row());
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
+    return GridModelBase::data(index, role);
+}
+
 QVariant TableModel::cell(int row, int column) const {
     return cellFn_(row, column);
 }

@@ -81,6 +81,7 @@ class TableModel : public GridModelBase {
 public:
     using RowCount = std::function<int()>;
     using Cell = std::function<QVariant(int row, int column)>;
+    using RowTip = std::function<QString(int row)>;
 
     TableModel(RowCount rowCount, Cell cell, QVector<GridColumn> columns, const NumberFormat& numbers,
                QObject* parent = nullptr);
@@ -90,12 +91,17 @@ public:
     // Takes the table's current rows.
     void reRead();
 
+    // A text about a whole row: the tooltip and accessible description of its cells.
+    void setRowTip(RowTip tip) { rowTipFn_ = std::move(tip); }
+    QVariant data(const QModelIndex& index, int role) const override;
+
 protected:
     QVariant cell(int row, int column) const override;
 
 private:
     RowCount rowCountFn_;
     Cell cellFn_;
+    RowTip rowTipFn_;
     int rows_ = 0;
 };
 

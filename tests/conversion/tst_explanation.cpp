@@ -4,6 +4,7 @@
 // table, and FRMBIREBIR offers the explanation only beside a result.
 #include "ConversionFixture.h"
 #include "ConversionWindowDriver.h"
+#include "FixtureSql.h"
 #include "conversion/ConversionCurve.h"
 #include "conversion/Explanation.h"
 #include "conversion/ExplanationWindow.h"
@@ -33,21 +34,7 @@ constexpr qint64 TenThousand = 8; // numeric 100 down to 0 by 0,01: 5001 pass gr
 // The conversion fixture and a numeric scale of 10,001 grades, as a Turkish
 // numeric scale stores them (100, 99,99, ..., 0,01, 0).
 QString fixtureWithTenThousand() {
-    return conversionFixtureSql() + QStringLiteral(R"(
-INSERT INTO diger_olcek (id, olcek_adi, not_sistemi, Max_GN, Min_GN, Max_KN, Min_KN,
-                         Gecer_Not_Sayisi, Kalir_Not_Sayisi)
-  VALUES (8, 'Onbinbir', 'Sayısal Not', 100, 50, 49.99, 0, 5001, 5000);
-INSERT INTO diger_notlar (olcek_id, harf_notu, sayisal_not, durum, adim_no)
-  WITH RECURSIVE g(c) AS (SELECT 10000 UNION ALL SELECT c - 1 FROM g WHERE c > 0)
-  SELECT 8,
-         (c / 100) || CASE WHEN c % 100 = 0 THEN ''
-                           WHEN c % 10 = 0 THEN ',' || ((c % 100) / 10)
-                           ELSE ',' || printf('%02d', c % 100) END,
-         c / 100.0,
-         CASE WHEN c >= 5000 THEN 'Geçer' ELSE 'Kalır' END,
-         CASE WHEN c >= 5000 THEN 10000 - c ELSE 4999 - c END
-  FROM g;
-)");
+    return conversionFixtureSql() + TenThousandOneGradesSql(TenThousand);
 }
 
 // Answers the save dialog with a path of the test's own.
@@ -79,6 +66,8 @@ class ExplanationTest : public QObject {
 
 private slots:
     void initTestCase();
+    void figuresAreWrittenWholeAndLinedUp_data();
+    void figuresAreWrittenWholeAndLinedUp();
     void theExplanationsFiguresAreTheConversions_data();
     void theExplanationsFiguresAreTheConversions();
     void thePairTableConvertsEveryGradeAsOneConversionDoes_data();
@@ -96,6 +85,35 @@ private:
 
 void ExplanationTest::initTestCase() {
     db_ = std::make_unique<TestDatabase>(fixtureWithTenThousand());
+}
+
+// The explanation writes a figure as short as it is (up to four decimals);
+// a table column pads it to two decimals so its figures line up.
+void ExplanationTest::figuresAreWrittenWholeAndLinedUp_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("turkish");
+    QTest::addColumn<int>("minDecimals");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("exact");
+    QTest::newRow("short") << 3.1 << true << 0 << "3,1" << true;
+    QTest::newRow("padded") << 3.1 << true << 2 << "3,10" << true;
+    QTest::newRow("whole padded") << 4.0 << true << 2 << "4,00" << true;
+    QTest::newRow("english padded") << 2.5 << false << 2 << "2.50" << true;
+    QTest::newRow("longer than the pad") << 3.625 << true << 2 << "3,625" << true;
+    QTest::newRow("cut at four decimals") << 17.0 / 6.0 << true << 2 << "2,8333" << false;
+}
+
+void ExplanationTest::figuresAreWrittenWholeAndLinedUp() {
+    QFETCH(double, value);
+    QFETCH(bool, turkish);
+    QFETCH(int, minDecimals);
+    QFETCH(QString, text);
+    QFETCH(bool, exact);
+    bool wasExact = !exact;
+    QCOMPARE(FigureText(value, turkish ? RegionalSettings::turkish() : RegionalSettings::english(), &wasExact,
+                        minDecimals),
+             text);
+    QCOMPARE(wasExact, exact);
 }
 
 void ExplanationTest::theExplanationsFiguresAreTheConversions_data() {
@@ -323,7 +341,7 @@ void ExplanationTest::thePairTableIsSavedAsAPdf() {
     // Every row, each as the table holds it: 85 → 3,55 → 3,55 → BA → GEÇER.
     QRegularExpression row85(QStringLiteral("\\n\\s*85\\s+3,55\\s+3,55\\s+BA\\s+GEÇER"));
     QVERIFY2(row85.match(text).hasMatch(), qPrintable(text.left(2000)));
-    QRegularExpression row0(QStringLiteral("\\n\\s*0\\s+0\\s+0,00\\s+FF\\s+KALIR"));
+    QRegularExpression row0(QStringLiteral("\\n\\s*0\\s+0,00\\s+0,00\\s+FF\\s+KALIR"));
     QVERIFY(row0.match(text).hasMatch());
     for (const GradeConversion& r : window.rows())
         QVERIFY2(text.contains(QRegularExpression(QStringLiteral("\\n\\s*%1\\s+").arg(r.gradeText))),

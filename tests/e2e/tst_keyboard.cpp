@@ -228,12 +228,11 @@ QStringList reachable(QWidget* window) {
     return names;
 }
 
-const QStringList AllWindows{QStringLiteral("FRMMAIN"),       QStringLiteral("FRMBIREBIR"),
-                             QStringLiteral("FRMCOGUL"),      QStringLiteral("FRMDORNELAOLCEK"),
-                             QStringLiteral("FRMDIGEROLCEK"), QStringLiteral("FRMHELP"),
-                             QStringLiteral("FRMABOUT"),      QStringLiteral("MsgForm"),
-                             QStringLiteral("FRMKUTUPHANE"),  QStringLiteral("FRMDOSYA"),
-                             QStringLiteral("FRMHESAP")};
+const QStringList AllWindows{
+    QStringLiteral("FRMMAIN"),         QStringLiteral("FRMBIREBIR"),    QStringLiteral("FRMCOGUL"),
+    QStringLiteral("FRMDORNELAOLCEK"), QStringLiteral("FRMDIGEROLCEK"), QStringLiteral("FRMHELP"),
+    QStringLiteral("FRMABOUT"),        QStringLiteral("MsgForm"),       QStringLiteral("FRMKUTUPHANE"),
+    QStringLiteral("FRMDOSYA"),        QStringLiteral("FRMHESAP")};
 
 } // namespace
 

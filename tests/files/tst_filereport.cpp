@@ -46,6 +46,8 @@ private slots:
     void documentHoldsEveryLine();
     void deletedScaleIsNamedAndItsTableMissing();
     void failureLeavesNothingBehind();
+    void theExplanationsAreAnAppendixWhenAsked_data();
+    void theExplanationsAreAnAppendixWhenAsked();
 
 private:
     std::unique_ptr<TestDatabase> db_;
@@ -124,6 +126,45 @@ void TestFileReport::documentHoldsEveryLine() {
     for (const char* home : {"AA +4 +GEÇER", "CB +2,5 +GEÇER", "CC +2 +KALIR", "FD +0,5 +KALIR"})
         QVERIFY2(last.contains(QRegularExpression(localised(QString::fromUtf8(home), settings))), home);
     QVERIFY(last.contains(QRegularExpression(QStringLiteral("Geçer Notlar\\s+4\\s*–\\s*2 \\(5 not\\)"))));
+}
+
+void TestFileReport::theExplanationsAreAnAppendixWhenAsked_data() {
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("with the appendix") << true;
+    QTest::newRow("without it") << false;
+}
+
+void TestFileReport::theExplanationsAreAnAppendixWhenAsked() {
+    QFETCH(bool, asked);
+    FileWork work(db_->path(), RegionalSettings::turkish());
+    work.open(sampleFile());
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("belge.pdf"));
+    QCOMPARE(WriteFileReport(path, db_->path(), work, when, asked), QString());
+    // Lines joined: a paragraph may wrap anywhere.
+    const QString text = pdfPages(path).join(QLatin1Char(' ')).simplified();
+    QVERIFY(text.contains(QStringLiteral("MAT101")));
+
+    const qsizetype appendix = text.indexOf(ExplanationAppendixTitle());
+    QCOMPARE(appendix >= 0, asked);
+    const QString after = asked ? text.mid(appendix) : QString();
+    for (int row = 0; row < work.size(); ++row) {
+        const FileCourse& course = work.file().courses.at(row);
+        const QString explanation = work.explanation(row).simplified();
+        // Every course the scales convert now is explained; the one whose grade is gone is not.
+        QCOMPARE(explanation.isEmpty(), course.code == QLatin1String("ESK300"));
+        if (explanation.isEmpty()) {
+            QVERIFY(!after.contains(course.code));
+            continue;
+        }
+        QVERIFY2(explanation.startsWith(course.grade + QStringLiteral(" notu, Harf Ölçeği")),
+                 qPrintable(explanation));
+        QCOMPARE(text.contains(explanation), asked);
+        if (asked)
+            QVERIFY2(after.contains(course.code + QStringLiteral(" — ") + course.name.simplified() +
+                                    QStringLiteral(": ") + explanation),
+                     qPrintable(course.code + QStringLiteral("\n") + after));
+    }
 }
 
 void TestFileReport::deletedScaleIsNamedAndItsTableMissing() {

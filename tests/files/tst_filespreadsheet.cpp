@@ -77,7 +77,7 @@ QStringList hostileTexts() {
                            "b\x1f"
                            "c\rd\te\nf"),
             QStringLiteral("_x0041_ ve _x005F_ ve _X0041_ ve _x0041_x0042_"),
-            QStringLiteral("=HYPERLINK(\"http://ornek\";\"tıkla\")"),
+            QStringLiteral("=HYPERLINK(\"ornek\";\"tıkla\")"),
             QStringLiteral("\u202Eters yazı\u202C <b>&amp;</b>"),
             QString(QChar(0xFFFE)) + QChar(0xFFFF) + QStringLiteral(" son"),
             QStringLiteral("  boşluklu  "),

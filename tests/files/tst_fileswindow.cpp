@@ -10,9 +10,12 @@
 #include "RecordingNavigator.h"
 #include "conversion/BatchHandOver.h"
 #include "conversion/BatchWindow.h"
+#include "conversion/CourseReport.h"
+#include "conversion/Explanation.h"
 #include "conversion/ReportPathDialog.h"
 #include "files/FileEditorPage.h"
 #include "files/FileListPage.h"
+#include "files/FileReport.h"
 #include "files/FileStore.h"
 #include "files/FilesWindow.h"
 #include "files/SchemaUpgrade.h"
@@ -179,6 +182,8 @@ private slots:
     void theBatchWindowHandsItsCoursesToANewFile();
     void aReportAsksBeforeReplacingAFile_data();
     void aReportAsksBeforeReplacingAFile();
+    void aCourseExplainsItsResultInItsTooltip_data();
+    void aCourseExplainsItsResultInItsTooltip();
 };
 
 void FilesWindowTest::tabGoesThroughTheFileInReadingOrder() {
@@ -563,28 +568,72 @@ void FilesWindowTest::aReportAsksBeforeReplacingAFile() {
     AnsweredDialog dialog;
     // The name without its suffix; "Hayır" to replacing it; then a new name.
     dialog.answers = {folder.filePath(QStringLiteral("belge")), folder.filePath(QStringLiteral("yeni"))};
-    d.messages.answers = {ResultHayir};
+    // The document also asks whether the explanations go in: "Evet".
+    const bool pdf = suffix == QLatin1String(".pdf");
+    d.messages.answers = {ResultHayir, ResultEvet};
     control<PictureBttn>(d.window.get(), button)->press();
 
     QVERIFY(dialog.suggestions.first().endsWith(QStringLiteral("Not-Donusum-Belgesi-2020117-") +
                                                 QDate::currentDate().toString(Qt::ISODate) + suffix));
-    QCOMPARE(d.messages.messages.size(), 2);
+    QCOMPARE(d.messages.messages.size(), pdf ? 3 : 2);
     QVERIFY(d.messages.messages.at(0).text.endsWith(
         QStringLiteral(" adlı dosya zaten var. Dosyanın üzerine yazmak istiyor musunuz?")));
+    if (pdf)
+        QCOMPARE(d.messages.messages.at(1).text, ExplanationAppendixQuestion());
     QFile kept(existing);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), QByteArray("eski"));
     const QString written = folder.filePath(QStringLiteral("yeni") + suffix);
-    QCOMPARE(d.messages.messages.at(1).text,
+    QCOMPARE(d.messages.messages.last().text,
              QStringLiteral("Rapor ") + written + QStringLiteral(" adlı dosyaya kaydedildi..."));
     QVERIFY(QFileInfo(written).size() > 0);
-    if (suffix == QLatin1String(".pdf")) {
+    if (pdf) {
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {written, QStringLiteral("-")});
         QVERIFY(text.waitForFinished());
-        const QString read = QString::fromUtf8(text.readAllStandardOutput());
+        const QString read = QString::fromUtf8(text.readAllStandardOutput()).simplified();
         QVERIFY2(read.contains(QStringLiteral("2020117")) && read.contains(QStringLiteral("Matematik")),
                  qPrintable(read));
+        QVERIFY2(read.contains(ExplanationAppendixTitle()) &&
+                     read.contains(d.window->editorPage()->work().explanation(0).simplified()),
+                 qPrintable(read));
+    }
+}
+
+void FilesWindowTest::aCourseExplainsItsResultInItsTooltip_data() {
+    QTest::addColumn<QString>("grade");
+    QTest::addColumn<qint64>("scaleAfter"); // the other scale chosen after the course is entered
+    QTest::addColumn<bool>("converted");
+    QTest::newRow("pass block") << "85" << fixture::Hundred << true;
+    QTest::newRow("fail block") << "30" << fixture::Hundred << true;
+    QTest::newRow("grade not in the scale chosen now") << "85" << fixture::Letters << false;
+}
+
+void FilesWindowTest::aCourseExplainsItsResultInItsTooltip() {
+    QFETCH(QString, grade);
+    QFETCH(qint64, scaleAfter);
+    QFETCH(bool, converted);
+    FilesDatabase db;
+    FilesDriver d(db.path());
+    d.newFile();
+    d.enterCourse(QStringLiteral("MAT101"), QStringLiteral("Matematik"), QStringLiteral("4"), grade);
+    d.pick("CMB_KAYNAK_OLCEK", scaleAfter);
+    QCOMPARE(d.table()->model()->rowCount(), 1);
+
+    // The grade converted alone on the scales chosen now, explained.
+    const RegionalSettings turkish = RegionalSettings::turkish();
+    ConversionWindowViews single(db.path());
+    single.choose(scaleAfter, fixture::HomeLadder);
+    const GradeConversion alone = ConvertGradeQuietly(grade, ConversionVariant::Batch, single.views, turkish);
+    QCOMPARE(alone.converted(), converted);
+    const QString expected =
+        ExplanationText(alone, ChosenScales(single.otherScales, single.homeScales), turkish);
+    QCOMPARE(expected.isEmpty(), !converted);
+
+    for (int column : {0, LetterColumn}) {
+        const QModelIndex cell = d.table()->model()->index(0, column);
+        QCOMPARE(cell.data(Qt::ToolTipRole).toString(), expected);
+        QCOMPARE(cell.data(Qt::AccessibleDescriptionRole).toString(), expected);
     }
 }
 

@@ -201,6 +201,10 @@ void TestOtherScaleSave::sameGradeValue_data() {
     QTest::newRow("another grade") << 40.0 << 45.0 << false;
     QTest::newRow("close, but typed differently") << 0.4 << 0.41 << false;
     QTest::newRow("15th digit differs") << 1.00000000000001 << 1.0 << false;
+    QTest::newRow("rounds to the same 15 digits") << 1.000000000000004 << 1.0 << true;
+    QTest::newRow("rounds to the same 15 digits, large") << 123456789012345.4 << 123456789012345.0 << true;
+    QTest::newRow("rounds to the same 15 digits, negative") << -99999.99999999996 << -100000.0 << true;
+    QTest::newRow("rounds apart at the 15th digit") << 1.000000000000006 << 1.0 << false;
 }
 
 void TestOtherScaleSave::sameGradeValue() {
