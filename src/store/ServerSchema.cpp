@@ -66,4 +66,27 @@ void CreateScaleTables(StoreConnection& connection) {
     }
 }
 
+void AlignIdSequences(StoreConnection& connection) {
+    if (connection.engine() != StoreEngine::PostgreSQL)
+        return;
+    QSqlQuery identities(connection.database());
+    if (!identities.exec(QStringLiteral("SELECT table_name, column_name FROM information_schema.columns "
+                                        "WHERE table_schema = current_schema() AND is_identity = 'YES'")))
+        throw StoreError(StoreErrorText(identities.lastError()));
+    QStringList statements;
+    while (identities.next()) {
+        const QString table = identities.value(0).toString();
+        const QString column = identities.value(1).toString();
+        // setval(…, max, true) makes the next id max + 1; an empty table starts at 1.
+        statements << QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), "
+                                     "COALESCE((SELECT max(%2) FROM %1), 0) + 1, false)")
+                          .arg(table, column);
+    }
+    for (const QString& statement : statements) {
+        QSqlQuery align(connection.database());
+        if (!align.exec(statement))
+            throw StoreError(StoreErrorText(align.lastError()));
+    }
+}
+
 } // namespace zendaro

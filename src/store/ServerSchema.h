@@ -16,4 +16,10 @@ const QStringList& ScaleTableStatements();
 // Throws StoreError.
 void CreateScaleTables(StoreConnection& connection);
 
+// After rows were written with their ids given (a copy between stores, a test
+// fixture): each id column of the server database continues after the highest
+// id its table holds, as AUTOINCREMENT does in a file, so the next new row
+// never meets an id in use. Nothing to do in a file. Throws StoreError.
+void AlignIdSequences(StoreConnection& connection);
+
 } // namespace zendaro

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+namespace zendaro::test {
+
+// A PostgreSQL cluster of one test's own (scripts/pg-test-cluster), for the
+// tests that stop, crash or restart the server: the shared test server stays
+// untouched for the suites running beside them. Started by the constructor
+// (a few seconds), stopped and removed with the object. Throws
+// std::runtime_error when the cluster cannot be started.
+class PrivateServer {
+public:
+    PrivateServer();
+    ~PrivateServer();
+    PrivateServer(const PrivateServer&) = delete;
+    PrivateServer& operator=(const PrivateServer&) = delete;
+
+    // The socket folder.
+    QString host() const;
+    // The store address of its database zendaro_test, role zendaro.
+    QString address() const;
+
+    // Stops the server at once, as a power cut would; its data stays.
+    void crash();
+    // Starts the server again after crash().
+    void restart();
+
+private:
+    void script(const QString& action) const;
+    QString dir_;
+};
+
+} // namespace zendaro::test
