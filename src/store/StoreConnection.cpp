@@ -1,10 +1,12 @@
 #include "StoreConnection.h"
 
 #include "EngineSql.h"
+#include "ServerLogin.h"
 #include "StoreError.h"
 #include "TurkishCollation.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QFileInfo>
 #include <QSet>
 #include <QUrl>
@@ -47,7 +49,9 @@ QString rawStoreText(const QSqlError& error) {
 // by its SQLSTATE; empty for the rest.
 QString serverLeadIn(const QString& state) {
     if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P")))
-        return QStringLiteral("Veritabanı sunucusuna ulaşılamıyor ya da bağlantı kesildi; işlem yapılamadı.");
+        return QStringLiteral("Veritabanı sunucusuna ulaşılamıyor ya da bağlantı kesildi; işlem yapılamadı, "
+                              "yarım kalan değişiklik kaydedilmedi. Sunucu yeniden çalıştığında bir sonraki "
+                              "işlemde kendiliğinden yeniden bağlanılır; lütfen işlemi yineleyiniz.");
     if (state.startsWith(QLatin1String("28")))
         return QStringLiteral("Veritabanı sunucusu kullanıcı adını ya da parolayı kabul etmedi.");
     if (state == QLatin1String("3D000"))
@@ -60,7 +64,9 @@ QString serverLeadIn(const QString& state) {
     if (state == QLatin1String("53100"))
         return QStringLiteral("Veritabanı sunucusunda yer kalmadı; değişiklik kaydedilmedi.");
     if (state == QLatin1String("42P01") || state == QLatin1String("42703"))
-        return QStringLiteral("Veritabanında gerekli bir tablo ya da alan yok.");
+        return QStringLiteral("Veritabanında gerekli bir tablo ya da alan yok. Sunucudaki veritabanında ZENDARO'nun "
+                              "tabloları kurulmadıysa sistem yöneticiniz zendaro --sunucu-kur komutunu "
+                              "çalıştırmalıdır.");
     if (state == QLatin1String("42501"))
         return QStringLiteral("Veritabanı sunucusunda bu işlem için yetki yok.");
     return {};
@@ -69,11 +75,25 @@ QString serverLeadIn(const QString& state) {
 // A Turkish sentence that says what the store's text means to the user, for
 // the failures a user can meet (file in use, read-only, damaged, not a
 // database, a table missing); empty for the rest.
+// Whether a server connection of this run was lost: a failure without a
+// SQLSTATE is then the loss (libpq tells it in its own words only). Called
+// after the failed statement, when nothing is being read.
+bool serverConnectionLost() {
+    const auto& connections = registry();
+    return std::any_of(connections.begin(), connections.end(), [](const std::weak_ptr<StoreConnection>& held) {
+        const auto connection = held.lock();
+        return connection && connection->engine() == StoreEngine::PostgreSQL &&
+               ServerConnectionBroken(connection->database());
+    });
+}
+
 QString leadIn(const QSqlError& error) {
     // A server's codes are SQLSTATEs (five letters and digits); SQLite's are
     // numbers of at most four digits.
     if (error.nativeErrorCode().size() == 5)
         return serverLeadIn(error.nativeErrorCode());
+    if (error.nativeErrorCode().isEmpty() && serverConnectionLost())
+        return serverLeadIn(QStringLiteral("08006"));
     bool numeric = false;
     const int code = error.nativeErrorCode().toInt(&numeric) & 0xff; // the primary SQLite result code
     const QString text = error.databaseText();
@@ -168,16 +188,27 @@ void StoreConnection::openServer() {
         db_.setPort(address_.port);
     db_.setDatabaseName(address_.database);
     db_.setUserName(address_.user);
-    // No password here: libpq reads ~/.pgpass, PGPASSFILE and PGPASSWORD itself.
     db_.setConnectOptions(QStringLiteral(
         "connect_timeout=10;application_name=ZENDARO;options='-cclient_min_messages=warning'"));
-    if (db_.open())
+    try {
+        // The password: libpq's own places, else the one given in this run.
+        OpenServerConnection(db_, address_);
+    } catch (const StoreError&) {
+        db_ = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name_);
+        throw;
+    }
+}
+
+void StoreConnection::reopenIfBroken() {
+    // Inside a transaction the work done so far is lost with the connection:
+    // the statement fails and the transaction rolls back; the connection is
+    // opened again at the next use after it.
+    if (depth_ > 0 || engine() != StoreEngine::PostgreSQL || !ServerConnectionBroken(db_))
         return;
-    const QString failure = rawStoreText(db_.lastError());
-    db_ = QSqlDatabase();
-    QSqlDatabase::removeDatabase(name_);
-    throw StoreError(
-        QStringLiteral("Veritabanı sunucusuna bağlanılamadı: %1 (%2)").arg(address_.description(), failure));
+    statements_.clear();
+    db_.close();
+    OpenServerConnection(db_, address_);
 }
 
 void StoreConnection::openFile() {
@@ -227,6 +258,7 @@ QSqlQuery& StoreConnection::prepared(const QString& sql) {
     // Query texts carry scale ids and searched numbers, so the kinds of text
     // are few but not bounded: past this many the kept statements start over.
     constexpr int kKeptStatements = 200;
+    reopenIfBroken();
     auto it = statements_.find(sql);
     if (it == statements_.end()) {
         QSqlQuery query(db_);
@@ -241,12 +273,14 @@ QSqlQuery& StoreConnection::prepared(const QString& sql) {
 }
 
 void StoreConnection::exec(const QString& sql) {
+    reopenIfBroken();
     QSqlQuery query(db_);
     if (!query.exec(EngineStatement(engine(), sql)))
         throw StoreError(StoreErrorText(query.lastError()));
 }
 
 int StoreConnection::schemaVersion() {
+    reopenIfBroken();
     QSqlQuery query(db_);
     if (engine() == StoreEngine::PostgreSQL) {
         // A server database without the version table is at version 0.

@@ -66,6 +66,8 @@ private:
     StoreConnection(StoreAddress address, QString path, QString name);
     void openFile();
     void openServer();
+    // A server connection found broken is opened again, outside a transaction.
+    void reopenIfBroken();
 
     StoreAddress address_;
     QString path_;
