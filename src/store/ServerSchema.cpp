@@ -89,4 +89,16 @@ void AlignIdSequences(StoreConnection& connection) {
     }
 }
 
+bool ServerHasScaleTables(StoreConnection& connection) {
+    // The catalog lists tables the role may not read as well: a role without
+    // rights is then told so, not sent to make the tables again.
+    QSqlQuery probe(connection.database());
+    if (!probe.exec(QStringLiteral("SELECT count(*) FROM pg_catalog.pg_tables "
+                                   "WHERE schemaname = current_schema() AND tablename IN "
+                                   "('dornela_olcek', 'dornela_notlar', 'diger_olcek', 'diger_notlar')")) ||
+        !probe.next())
+        throw StoreError(StoreErrorText(probe.lastError()));
+    return probe.value(0).toInt() == 4;
+}
+
 } // namespace zendaro

@@ -22,4 +22,8 @@ void CreateScaleTables(StoreConnection& connection);
 // never meets an id in use. Nothing to do in a file. Throws StoreError.
 void AlignIdSequences(StoreConnection& connection);
 
+// Whether the server database holds the four scale tables (what
+// `zendaro --sunucu-kur` makes). Throws StoreError.
+bool ServerHasScaleTables(StoreConnection& connection);
+
 } // namespace zendaro

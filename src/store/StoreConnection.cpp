@@ -6,10 +6,10 @@
 #include "TurkishCollation.h"
 
 #include <QDir>
-#include <algorithm>
 #include <QFileInfo>
 #include <QSet>
 #include <QUrl>
+#include <algorithm>
 
 namespace zendaro {
 
@@ -64,9 +64,10 @@ QString serverLeadIn(const QString& state) {
     if (state == QLatin1String("53100"))
         return QStringLiteral("Veritabanı sunucusunda yer kalmadı; değişiklik kaydedilmedi.");
     if (state == QLatin1String("42P01") || state == QLatin1String("42703"))
-        return QStringLiteral("Veritabanında gerekli bir tablo ya da alan yok. Sunucudaki veritabanında ZENDARO'nun "
-                              "tabloları kurulmadıysa sistem yöneticiniz zendaro --sunucu-kur komutunu "
-                              "çalıştırmalıdır.");
+        return QStringLiteral(
+            "Veritabanında gerekli bir tablo ya da alan yok. Sunucudaki veritabanında ZENDARO'nun "
+            "tabloları kurulmadıysa sistem yöneticiniz zendaro --sunucu-kur komutunu "
+            "çalıştırmalıdır.");
     if (state == QLatin1String("42501"))
         return QStringLiteral("Veritabanı sunucusunda bu işlem için yetki yok.");
     return {};
@@ -80,11 +81,12 @@ QString serverLeadIn(const QString& state) {
 // after the failed statement, when nothing is being read.
 bool serverConnectionLost() {
     const auto& connections = registry();
-    return std::any_of(connections.begin(), connections.end(), [](const std::weak_ptr<StoreConnection>& held) {
-        const auto connection = held.lock();
-        return connection && connection->engine() == StoreEngine::PostgreSQL &&
-               ServerConnectionBroken(connection->database());
-    });
+    return std::any_of(connections.begin(), connections.end(),
+                       [](const std::weak_ptr<StoreConnection>& held) {
+                           const auto connection = held.lock();
+                           return connection && connection->engine() == StoreEngine::PostgreSQL &&
+                                  ServerConnectionBroken(connection->database());
+                       });
 }
 
 QString leadIn(const QSqlError& error) {
