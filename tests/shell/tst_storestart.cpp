@@ -6,6 +6,7 @@
 #include "RecordingMessages.h"
 #include "ShellTestSupport.h"
 #include "files/SchemaUpgrade.h"
+#include "otherscale/LibraryWindow.h"
 #include "shell/AboutWindow.h"
 #include "shell/PasswordWindow.h"
 #include "shell/Shell.h"
@@ -61,6 +62,7 @@ private slots:
     void windowsAndAboutGetTheServer();
     void passwordAskedInItsWindowOncePerRun();
     void passwordWindowByKeyboard();
+    void scaleLibraryBesideTheProgramOnAServer();
 
 private:
     void superuser(const QString& sql) const;
@@ -258,6 +260,18 @@ void StoreStartTest::passwordWindowByKeyboard() {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         }));
     QCOMPARE(given, std::optional<QString>(QStringLiteral("abc 1")));
+}
+
+void StoreStartTest::scaleLibraryBesideTheProgramOnAServer() {
+    // A server address has no folder: the library is the one beside the program.
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/KUTUPHANE.zolcek");
+    QVERIFY(!QFile::exists(beside));
+    QVERIFY(QFile::copy(QStringLiteral(ZENDARO_SOURCE_DIR "/data/library/KUTUPHANE.zolcek"), beside));
+    zendaro::test::RecordingMessages messages;
+    const auto scales = ReadScaleLibrary(server_->address(), nullptr);
+    QFile::remove(beside);
+    QVERIFY2(messages.messages.isEmpty(), qPrintable(messages.texts().join(QLatin1Char('\n'))));
+    QVERIFY(scales && !scales->isEmpty());
 }
 
 QTEST_MAIN(StoreStartTest)
