@@ -125,9 +125,8 @@ void OpenServerConnection(QSqlDatabase& db, const StoreAddress& server) {
     std::optional<QString> password;
     if (keptPasswords().contains(key))
         password = keptPasswords().value(key);
-    // A password refused twice in a row is asked again; the user ends it by
-    // giving none. The bound keeps a server that refuses every way from
-    // looping when nobody answers.
+    // A refused password is asked for again until the user gives none; the
+    // bound only keeps a prompt that always answers from looping for ever.
     for (int attempt = 0; attempt < 100; ++attempt) {
         db.setPassword(password.value_or(QString()));
         if (db.open()) {

@@ -73,9 +73,6 @@ QString serverLeadIn(const QString& state) {
     return {};
 }
 
-// A Turkish sentence that says what the store's text means to the user, for
-// the failures a user can meet (file in use, read-only, damaged, not a
-// database, a table missing); empty for the rest.
 // Whether a server connection of this run was lost: a failure without a
 // SQLSTATE is then the loss (libpq tells it in its own words only). Called
 // after the failed statement, when nothing is being read.
@@ -89,6 +86,9 @@ bool serverConnectionLost() {
                        });
 }
 
+// A Turkish sentence that says what the store's text means to the user, for
+// the failures a user can meet (file in use, read-only, damaged, not a
+// database, a table missing); empty for the rest.
 QString leadIn(const QSqlError& error) {
     // A server's codes are SQLSTATEs (five letters and digits); SQLite's are
     // numbers of at most four digits.
