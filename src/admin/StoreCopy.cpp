@@ -101,14 +101,23 @@ void copyTable(StoreConnection& from, StoreConnection& to, const QString& table,
     if (!write.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                            .arg(table, list, places.join(QStringLiteral(", ")))))
         throw StoreError(StoreErrorText(write.lastError()));
-    while (read.next()) {
-        for (int i = 0; i < columns.size(); ++i)
-            write.bindValue(i, read.value(i));
-        if (!write.exec())
-            throw StoreError(StoreErrorText(write.lastError()));
+    // A savepoint: a refused row leaves the transaction usable until the
+    // statement is let go, then the whole copy is undone.
+    to.begin();
+    try {
+        while (read.next()) {
+            for (int i = 0; i < columns.size(); ++i)
+                write.bindValue(i, read.value(i));
+            if (!write.exec())
+                throw StoreError(StoreErrorText(write.lastError()));
+        }
+        if (read.lastError().isValid())
+            throw StoreError(StoreErrorText(read.lastError()));
+    } catch (...) {
+        to.rollback();
+        throw;
     }
-    if (read.lastError().isValid())
-        throw StoreError(StoreErrorText(read.lastError()));
+    to.commit();
 }
 
 // The highest id each table has handed out, deleted rows' ids included: the
