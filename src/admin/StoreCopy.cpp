@@ -235,7 +235,8 @@ StoreCounts CopyFileToServer(const QString& filePath, const QString& serverAddre
                     .arg(table));
     }
     // No clerk writes while the rows are replaced.
-    run(*server, QStringLiteral("LOCK TABLE %1 IN EXCLUSIVE MODE").arg(tables.join(QStringLiteral(", "))));
+    run(*server, QStringLiteral("LOCK TABLE ") + tables.join(QStringLiteral(", ")) +
+                     QStringLiteral(" IN EXCLUSIVE MODE"));
     for (const QString& table : tables) {
         if (scalar(*server, QStringLiteral("SELECT count(*) FROM ") + table) == 0)
             continue;
