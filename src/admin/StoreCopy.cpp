@@ -198,6 +198,19 @@ private:
     QList<StoreConnection*> open_;
 };
 
+// A read of a file that sees one state of it throughout: a deferred
+// transaction, so a file the user may not write to is read as well.
+class FileSnapshot {
+public:
+    explicit FileSnapshot(StoreConnection& file) : file_(file) { file_.exec(QStringLiteral("BEGIN")); }
+    ~FileSnapshot() { QSqlQuery(file_.database()).exec(QStringLiteral("ROLLBACK")); }
+    FileSnapshot(const FileSnapshot&) = delete;
+    FileSnapshot& operator=(const FileSnapshot&) = delete;
+
+private:
+    StoreConnection& file_;
+};
+
 } // namespace
 
 void SetUpServer(const QString& serverAddress) {
@@ -216,13 +229,12 @@ StoreCounts CopyFileToServer(const QString& filePath, const QString& serverAddre
     if (file->engine() != StoreEngine::SQLite || server->engine() != StoreEngine::PostgreSQL)
         throw StoreError(
             QStringLiteral("Aktarma bir veritabanı dosyası ile bir veritabanı sunucusu arasında yapılır."));
-    OpenTransactions open;
-    // The file's write lock: nobody changes it while it is read.
-    open.add(*file);
+    const FileSnapshot snapshot(*file);
     const QStringList tables = zendaroTables(*file);
     if (!holdsScaleTables(tables))
         throw StoreError(QStringLiteral("Dosya ZENDARO'nun bir veritabanı dosyası değil: %1").arg(filePath));
 
+    OpenTransactions open;
     open.add(*server);
     if (!holdsAnyScaleTable(zendaroTables(*server)))
         CreateScaleTables(*server);
