@@ -31,7 +31,8 @@ QString usage() {
         "                                       veritabanında tabloları da kurar); veri tutan bir sunucuya\n"
         "                                       yalnızca --uzerine-yaz ile, eski verilerin yerine yazar\n"
         "  zendaro --aktar YEDEK.evk            sunucudaki bütün verileri yeni bir veritabanı dosyasına\n"
-        "                                       yedekler (var olan bir dosyanın üzerine yazmaz)\n");
+        "                                       yedekler (var olan bir dosyanın üzerine yazmaz)\n"
+        "  zendaro --yardim                     bu bilgi\n");
 }
 
 // What the command line asks for.
