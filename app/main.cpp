@@ -1,3 +1,4 @@
+#include "admin/AdminCommand.h"
 #include "conversion/BatchWindow.h"
 #include "conversion/OneToOneWindow.h"
 #include "files/FilesWindow.h"
@@ -7,10 +8,19 @@
 #include "shell/Startup.h"
 
 #include <QApplication>
+#include <QTextStream>
+#include <cstdio>
 
 using namespace zendaro;
 
 int main(int argc, char* argv[]) {
+    // The administrator's commands need no display and open no window.
+    if (IsAdminCommandLine(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return RunAdminCommand(app.arguments().mid(1), QCoreApplication::applicationDirPath(), out, err);
+    }
     QApplication app(argc, argv);
     Shell shell(QCoreApplication::applicationDirPath());
     shell.registerWindow(WorkingWindow::OneToOne, [](const WindowContext& c) {

@@ -6,6 +6,7 @@
 
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 
 namespace zendaro {
 
@@ -66,7 +67,7 @@ void CreateScaleTables(StoreConnection& connection) {
     }
 }
 
-void AlignIdSequences(StoreConnection& connection) {
+void AlignIdSequences(StoreConnection& connection, const QHash<QString, qint64>& handedOut) {
     if (connection.engine() != StoreEngine::PostgreSQL)
         return;
     QSqlQuery identities(connection.database());
@@ -77,10 +78,11 @@ void AlignIdSequences(StoreConnection& connection) {
     while (identities.next()) {
         const QString table = identities.value(0).toString();
         const QString column = identities.value(1).toString();
-        // setval(…, max, true) makes the next id max + 1; an empty table starts at 1.
+        // setval(…, n, false) makes the next id n; an empty table starts at 1.
         statements << QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), "
-                                     "COALESCE((SELECT max(%2) FROM %1), 0) + 1, false)")
-                          .arg(table, column);
+                                     "GREATEST(COALESCE((SELECT max(%2) FROM %1), 0), %3) + 1, false)")
+                          .arg(table, column)
+                          .arg(std::max<qint64>(handedOut.value(table), 0));
     }
     for (const QString& statement : statements) {
         QSqlQuery align(connection.database());

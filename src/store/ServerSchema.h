@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QStringList>
 
 namespace zendaro {
@@ -19,8 +20,11 @@ void CreateScaleTables(StoreConnection& connection);
 // After rows were written with their ids given (a copy between stores, a test
 // fixture): each id column of the server database continues after the highest
 // id its table holds, as AUTOINCREMENT does in a file, so the next new row
-// never meets an id in use. Nothing to do in a file. Throws StoreError.
-void AlignIdSequences(StoreConnection& connection);
+// never meets an id in use. `handedOut` may name, by table, the highest id
+// the rows came from ever handed out (a file's sqlite_sequence): ids of rows
+// deleted there are not handed out again either. Nothing to do in a file.
+// Throws StoreError.
+void AlignIdSequences(StoreConnection& connection, const QHash<QString, qint64>& handedOut = {});
 
 // Whether the server database holds the four scale tables (what
 // `zendaro --sunucu-kur` makes). Throws StoreError.
