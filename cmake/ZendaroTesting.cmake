@@ -1,8 +1,12 @@
-# zendaro_add_test(NAME name SOURCES a.cpp ... LIBS lib ...)
+# zendaro_add_test(NAME name SOURCES a.cpp ... LIBS lib ... [BOTH_STORES])
 # Builds one Qt Test executable and registers it with CTest, headless, with the
 # folder of the test databases and the source folder known to the test.
+# BOTH_STORES registers its PostgreSQL twin as well, name_pg: the same suite
+# body on the test server (TestDatabase makes its stores there when
+# ZENDARO_TEST_TWIN names the twin; each twin has databases of its own, so
+# the twins run side by side).
 function(zendaro_add_test)
-  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "BOTH_STORES" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE Qt6::Test zendaro_testsupport ${T_LIBS})
   target_compile_definitions(${T_NAME} PRIVATE
@@ -13,6 +17,13 @@ function(zendaro_add_test)
   set_tests_properties(${T_NAME} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;ASAN_OPTIONS=detect_leaks=0:abort_on_error=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
     TIMEOUT 300)
+  if(T_BOTH_STORES)
+    add_test(NAME ${T_NAME}_pg COMMAND ${T_NAME})
+    get_test_property(${T_NAME} ENVIRONMENT environment)
+    set_tests_properties(${T_NAME}_pg PROPERTIES
+      ENVIRONMENT "${environment};ZENDARO_TEST_TWIN=${T_NAME}_pg" TIMEOUT 300)
+    zendaro_uses_test_server(${T_NAME}_pg)
+  endif()
 endfunction()
 
 # zendaro_uses_test_server(test)

@@ -1,5 +1,7 @@
 #include "DataView.h"
 
+#include "EngineSql.h"
+#include "ServerSchema.h"
 #include "StoreConnection.h"
 
 #include <QRegularExpression>
@@ -34,11 +36,24 @@ void bindChanged(QSqlQuery& query, int position, const QVariant& value) {
         query.bindValue(position, value);
 }
 
-// A view only reads: its query is a SELECT; writes go through Update and Delete.
+// A value as read: the server's driver gives a BIGINT that is not negative
+// as an unsigned number; the store's whole numbers are signed, as a file
+// gives them.
+QVariant storeValue(QVariant value) {
+    if (value.typeId() == QMetaType::ULongLong)
+        value = QVariant(value.toLongLong());
+    return value;
+}
+
+// A view only reads: its query is one SELECT; writes go through Update and
+// Delete. (A server would run a second statement after a ";" when the text
+// is prepared, where a file refuses it.)
 void requireSelect(const QString& query) {
     static const QRegularExpression select(QStringLiteral("^\\s*(SELECT|WITH)\\b"),
                                            QRegularExpression::CaseInsensitiveOption);
-    if (!select.match(query).hasMatch())
+    static const QRegularExpression quotedText(QStringLiteral("'[^']*'|\"[^\"]*\""));
+    static const QRegularExpression secondStatement(QStringLiteral(";\\s*\\S"));
+    if (!select.match(query).hasMatch() || QString(query).remove(quotedText).contains(secondStatement))
         throw StoreError(QStringLiteral("Görünümün sorgusu bir SELECT sorgusu değil: %1").arg(query));
 }
 
@@ -92,7 +107,7 @@ void DataView::Refresh() {
         while (query.next()) {
             QSqlRecord row(layout);
             for (int i = 0; i < columns; ++i)
-                row.setValue(i, query.value(i));
+                row.setValue(i, storeValue(query.value(i)));
             rows.append(std::move(row));
         }
         if (query.lastError().isValid())
@@ -114,6 +129,10 @@ void DataView::loaded(const QSqlRecord& layout, QVector<QSqlRecord> rows) {
         updateSql_.clear();
         findSql_.clear();
         fieldNames_ = std::move(names);
+        // What the view names them (the statements keep the store's names).
+        spelledNames_ = connection()->engine() == StoreEngine::PostgreSQL
+                            ? FileSpelling(recordSource_, fieldNames_)
+                            : fieldNames_;
         fieldLookups_.clear();
     }
     loadedSource_ = recordSource_;
@@ -226,7 +245,7 @@ void DataView::SetCurrentRow(int row) {
 }
 
 QStringList DataView::FieldNames() const {
-    return fieldNames_;
+    return spelledNames_;
 }
 
 int DataView::fieldIndex(const QString& name) const {
@@ -360,6 +379,13 @@ qint64 DataView::Update() {
         throw StoreError(QStringLiteral("Kaydedilecek değişiklik yok (önce AddNew ya da Edit)."));
     const int written = static_cast<int>(std::count(pendingSet_.cbegin(), pendingSet_.cend(), true));
     auto store = connection();
+    if (store->engine() == StoreEngine::PostgreSQL) {
+        QVariantList texts;
+        for (int i = 0; i < pendingSet_.size(); ++i)
+            if (pendingSet_.at(i))
+                texts << pendingRow_.value(i);
+        RequireStorableTexts(store->engine(), texts);
+    }
     qint64 id = 0;
     if (pending_ == Pending::New) {
         // One statement for every row written with the same fields.

@@ -130,8 +130,9 @@ private:
     QVariantList sourceValues_;
     QString loadedSource_; // the query (and values) that produced rows_
     QVariantList loadedValues_;
-    QSqlRecord layout_;      // the field names of the last Refresh
-    QStringList fieldNames_; // the same names, for lookups
+    QSqlRecord layout_;        // the field names of the last Refresh
+    QStringList fieldNames_;   // the same names, for lookups
+    QStringList spelledNames_; // as the file spells them (FieldNames)
     // Names as callers spell them, found before, with their index: a short
     // list, searched before the case-insensitive search of the fields.
     mutable QVector<std::pair<QString, int>> fieldLookups_;

@@ -1,5 +1,7 @@
 #include "EngineSql.h"
 
+#include "StoreError.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -48,6 +50,16 @@ QString EngineStatement(StoreEngine engine, const QString& sql) {
     QString out = sql;
     out.replace(equality, QStringLiteral("zendaro_nocase(\\1) = zendaro_nocase(?)"));
     return out;
+}
+
+void RequireStorableTexts(StoreEngine engine, const QVariantList& values) {
+    if (engine == StoreEngine::SQLite)
+        return;
+    for (const QVariant& value : values) {
+        if (value.typeId() == QMetaType::QString && value.toString().contains(QChar(u'\0')))
+            throw StoreError(QStringLiteral("Metin, veritabanı sunucusunun saklayamadığı bir karakter (NUL) "
+                                            "içeriyor; değişiklik kaydedilmedi."));
+    }
 }
 
 QStringList ServerPrerequisites() {

@@ -3,6 +3,7 @@
 #include "StoreAddress.h"
 
 #include <QString>
+#include <QVariantList>
 
 namespace zendaro {
 
@@ -23,6 +24,11 @@ QString EngineDdl(StoreEngine engine, const QString& sql);
 
 // A query or statement text in the engine's form.
 QString EngineStatement(StoreEngine engine, const QString& sql);
+
+// A file keeps any text; a server's text cannot hold the character U+0000
+// (its driver would cut the text there). Throws StoreError, before anything
+// is written, when a text among `values` is to go to a server with one.
+void RequireStorableTexts(StoreEngine engine, const QVariantList& values);
 
 // What a server database needs before its tables: the case-insensitive text
 // type and the Turkish collation. Each statement may run again harmlessly.

@@ -4,6 +4,8 @@
 #include "StoreConnection.h"
 #include "StoreError.h"
 
+#include <QHash>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
@@ -40,6 +42,35 @@ const QStringList& ScaleTableStatements() {
         QStringLiteral("CREATE INDEX diger_notlar_olcek_harf ON diger_notlar (olcek_id, harf_notu)"),
     };
     return statements;
+}
+
+QStringList FileSpelling(const QString& query, const QStringList& names) {
+    static const QRegularExpression from(QStringLiteral("\\bFROM\\s+([A-Za-z_][A-Za-z0-9_]*)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QString table = from.match(query).captured(1);
+    if (table.isEmpty())
+        return names;
+    // Views refresh often with the same few queries: each is spelled once.
+    static QHash<QString, QStringList> known;
+    const QString key = table + QLatin1Char('|') + names.join(QLatin1Char(','));
+    if (const auto it = known.constFind(key); it != known.constEnd())
+        return *it;
+    const QString head = QStringLiteral("CREATE TABLE %1 (").arg(table);
+    QStringList spelled = names;
+    for (const QString& statement : ScaleTableStatements()) {
+        if (!statement.startsWith(head, Qt::CaseInsensitive))
+            continue;
+        for (QString& name : spelled) {
+            const QRegularExpression column(
+                QStringLiteral("[(,]\\s*(%1)\\s").arg(QRegularExpression::escape(name)),
+                QRegularExpression::CaseInsensitiveOption);
+            const QRegularExpressionMatch match = column.match(statement);
+            if (match.hasMatch())
+                name = match.captured(1);
+        }
+    }
+    known.insert(key, spelled);
+    return spelled;
 }
 
 void CreateScaleTables(StoreConnection& connection) {

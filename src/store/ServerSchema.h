@@ -11,6 +11,12 @@ class StoreConnection;
 // them (in SQLite's form; StoreConnection::exec gives the engine's).
 const QStringList& ScaleTableStatements();
 
+// The names of a query's result columns as the file spells them: a server
+// gives the unquoted names of its tables in small letters (max_gn for the
+// file's max_GN). Names of the first table the query reads from are looked
+// up in ScaleTableStatements; the rest stay as they are.
+QStringList FileSpelling(const QString& query, const QStringList& names);
+
 // Makes the scale tables in an empty server database, with what they need
 // there first (the case-insensitive text type, the Turkish collation), in
 // one transaction. Refuses a database that holds any of them already.

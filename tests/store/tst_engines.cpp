@@ -32,6 +32,9 @@ private slots:
     void nestedTransactions();
     void schemaUpgradeAddsFileTablesOnce();
     void missingTableIsExplained();
+    void viewRunsOneStatementOnly();
+    void fieldNamesAsTheFileSpellsThem();
+    void textWithNulKeptOnlyByAFile();
 
 private:
     StoreEngine engine_;
@@ -158,6 +161,8 @@ void TestEngines::idsGrowAndAreNeverReused() {
     view.Refresh();
     QCOMPARE(view.RecordCount(), 3);
     QCOMPARE(view.Rows().last().value("id").toLongLong(), qint64(4));
+    // Read back as the signed whole number it was written as.
+    QCOMPARE(view.Rows().last().value("id").typeId(), int(QMetaType::LongLong));
 }
 
 void TestEngines::numbersRoundTripExactly() {
@@ -243,6 +248,67 @@ void TestEngines::missingTableIsExplained() {
         QVERIFY2(error.text().contains("gerekli bir tablo ya da alan yok"), qPrintable(error.text()));
         QVERIFY2(error.text().contains("diger_notlar"), qPrintable(error.text()));
     }
+}
+
+// A view's query only reads: a statement after it is refused, not run (a
+// server would run it while the text is prepared).
+void TestEngines::viewRunsOneStatementOnly() {
+    TestStore store(engine_);
+    store.exec("INSERT INTO diger_olcek (olcek_adi, not_sistemi) VALUES ('Bir;İki', 'Harf Notu')");
+    DataView view;
+    view.SetDatabaseName(store.address());
+    view.SetRecordSource("SELECT * FROM diger_olcek; DELETE FROM diger_olcek");
+    QVERIFY_THROWS_EXCEPTION(StoreError, view.Refresh());
+    QCOMPARE(store.scalar("SELECT count(*) FROM diger_olcek").toInt(), 1);
+    // A ";" inside a quoted text is no second statement, nor one at the end.
+    view.SetRecordSource("SELECT * FROM diger_olcek WHERE olcek_adi <> 'x; DELETE FROM diger_olcek';");
+    view.Refresh();
+    QCOMPARE(view.RecordCount(), 1);
+    QCOMPARE(view.Field("olcek_adi").toString(), QString("Bir;İki"));
+}
+
+// A server gives unquoted column names in small letters; views name their
+// fields as the file does, whichever table they read.
+void TestEngines::fieldNamesAsTheFileSpellsThem() {
+    TestStore store(engine_);
+    DataView home;
+    home.SetDatabaseName(store.address());
+    home.SetRecordSource(queries::Q1());
+    home.Refresh();
+    QCOMPARE(home.FieldNames(),
+             QStringList({"id", "olcek_adi", "egitim_duzeyi", "max_GN", "min_GN", "max_KN", "min_KN"}));
+    DataView other;
+    other.SetDatabaseName(store.address());
+    other.SetRecordSource("SELECT Max_GN, Kalir_Not_Sayisi, olcek_adi FROM diger_olcek");
+    other.Refresh();
+    QCOMPARE(other.FieldNames(), QStringList({"Max_GN", "Kalir_Not_Sayisi", "olcek_adi"}));
+}
+
+// A file keeps a NUL character inside a text; a server cannot, and refuses
+// the write whole with a Turkish text instead of cutting the text there.
+void TestEngines::textWithNulKeptOnlyByAFile() {
+    TestStore store(engine_);
+    const QString name = QString::fromUtf16(u"ön\u0000son", 7);
+    DataView view;
+    view.SetDatabaseName(store.address());
+    view.SetRecordSource(queries::Q3());
+    view.Refresh();
+    view.AddNew();
+    view.SetField("olcek_adi", name);
+    view.SetField("not_sistemi", "Harf Notu");
+    if (engine_ == StoreEngine::SQLite) {
+        view.Update();
+        view.Refresh();
+        QCOMPARE(view.Field("olcek_adi").toString(), name);
+        return;
+    }
+    try {
+        view.Update();
+        QFAIL("a text with NUL was written to the server");
+    } catch (const StoreError& error) {
+        QVERIFY2(error.text().contains("(NUL)"), qPrintable(error.text()));
+    }
+    QCOMPARE(store.scalar("SELECT count(*) FROM diger_olcek").toInt(), 0);
 }
 
 int main(int argc, char* argv[]) {
