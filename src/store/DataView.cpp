@@ -335,16 +335,49 @@ void DataView::dropPending() {
     pendingSet_.clear();
 }
 
+QString DataView::TableName() const {
+    static const QRegularExpression from(QStringLiteral("\\bFROM\\s+([A-Za-z_][A-Za-z0-9_]*)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const auto match = from.match(loadedSource_);
+    if (!match.hasMatch())
+        throw StoreError(QStringLiteral("Bu görünümün sorgusu yazılacak tabloyu belirtmiyor."));
+    return match.captured(1);
+}
+
 const QString& DataView::writeTable() const {
-    if (writeTable_.isEmpty()) {
-        static const QRegularExpression from(QStringLiteral("\\bFROM\\s+([A-Za-z_][A-Za-z0-9_]*)"),
-                                             QRegularExpression::CaseInsensitiveOption);
-        const auto match = from.match(loadedSource_);
-        if (!match.hasMatch())
-            throw StoreError(QStringLiteral("Bu görünümün sorgusu yazılacak tabloyu belirtmiyor."));
-        writeTable_ = quoted(match.captured(1));
-    }
+    if (writeTable_.isEmpty())
+        writeTable_ = quoted(TableName());
     return writeTable_;
+}
+
+bool DataView::RereadCurrentRow() {
+    if (current_ < 0)
+        throw StoreError(noCurrentRowText());
+    dropPending();
+    const int idColumn = requireField(kIdField);
+    QSqlQuery& query = connection()->prepared(QStringLiteral("SELECT * FROM (%1) AS zendaro_view WHERE %2 = ?")
+                                                  .arg(loadedSource_, quoted(fieldNames_.at(idColumn))));
+    QSqlRecord row = rows_.at(current_);
+    bool found = false;
+    {
+        const StatementUse use(query);
+        bindAll(query, loadedValues_);
+        query.bindValue(static_cast<int>(loadedValues_.size()), row.value(idColumn));
+        if (!query.exec())
+            throw StoreError(StoreErrorText(query.lastError()));
+        found = query.next();
+        if (found) {
+            for (int i = 0; i < row.count(); ++i)
+                row.setValue(i, query.value(i));
+        } else if (query.lastError().isValid()) {
+            throw StoreError(StoreErrorText(query.lastError()));
+        }
+    }
+    if (!found)
+        return false;
+    rows_[current_] = row;
+    emit rowChanged(current_);
+    return true;
 }
 
 void DataView::bindPending(QSqlQuery& query) const {

@@ -94,6 +94,12 @@ public:
     // added through it exactly the rows its query returns, in its order, with
     // values of the kinds the store gives back.
     void AcceptHeldRows();
+    // Reads the current row again from the store (by its id, through the
+    // view's own query) and emits rowChanged. Returns false, leaving the row
+    // as it was, when the store no longer holds it.
+    bool RereadCurrentRow();
+    // The table the view writes: the one named after FROM in its query.
+    QString TableName() const;
     void CancelUpdate();
     bool IsPending() const { return pending_ != Pending::None; }
 
