@@ -22,6 +22,16 @@ void clearSearch(DataView& view) {
     view.Refresh();
 }
 
+// Whether the chosen scale of that table is no longer stored: another user
+// deleted it after it was chosen. Asked only when a search found nothing.
+bool scaleGone(DataView& view, const QString& table, const DataView& scales) {
+    search(view, {QStringLiteral("SELECT id FROM %1 WHERE id = ?").arg(table),
+                  {scales.Field(QStringLiteral("id")).toLongLong()}});
+    const bool gone = view.RecordCount() == 0;
+    clearSearch(view);
+    return gone;
+}
+
 // Makes the first grade that meets the criterion current; when none does, the
 // view stays where it was.
 bool positionOn(DataView& view, const SqlText& criterion) {
@@ -58,6 +68,11 @@ QString RoundingFailureText() {
 QString HomeGradeMissingText() {
     return QStringLiteral(
         "DORNELA SAYISAL NOTU HARF NOTU İLE EŞLEŞTİRİLİRKEN HATA OLUŞTU. LÜTFEN TEKRAR DENEYİNİZ...");
+}
+
+QString ScaleDeletedText() {
+    return QStringLiteral("Seçili not ölçeklerinden biri, seçildikten sonra başka bir kullanıcı tarafından "
+                          "silinmiş; not dönüştürülemedi. Lütfen başka bir ölçek seçiniz.");
 }
 
 QColor PassColour() {
@@ -119,7 +134,9 @@ GradeConversion ConvertGradeQuietly(const QString& input, ConversionVariant vari
 
     search(views.search, queries::Q8(otherId, grade));
     if (views.search.RecordCount() == 0)
-        return failWith(ConversionFailure::GradeNotFound);
+        return failWith(scaleGone(views.search, QStringLiteral("diger_olcek"), views.otherScales)
+                            ? ConversionFailure::ScaleDeleted
+                            : ConversionFailure::GradeNotFound);
     clearSearch(views.search);
     // The grade list must hold the grade the search found; a list that does
     // not (not refreshed for the chosen scale) must not convert another grade.
@@ -165,7 +182,9 @@ GradeConversion ConvertCurrentGradeQuietly(ConversionViews& views, HomeGradesFou
         const SqlText criterion = queries::C3(rounded);
         search(views.search, queries::Q7(homeId, criterion));
         if (views.search.RecordCount() == 0)
-            return failWith(ConversionFailure::HomeGradeMissing);
+            return failWith(scaleGone(views.search, QStringLiteral("dornela_olcek"), views.homeScales)
+                                ? ConversionFailure::ScaleDeleted
+                                : ConversionFailure::HomeGradeMissing);
         clearSearch(views.search);
         if (!positionOn(views.homeGrades, criterion))
             return failWith(ConversionFailure::HomeGradeMissing);
@@ -198,6 +217,8 @@ QString ConversionFailureText(ConversionFailure failure, const QString& otherSca
         return RoundingFailureText();
     case ConversionFailure::HomeGradeMissing:
         return HomeGradeMissingText();
+    case ConversionFailure::ScaleDeleted:
+        return ScaleDeletedText();
     }
     return {};
 }
@@ -227,6 +248,10 @@ ConversionResult ReportConversion(const GradeConversion& quiet, ConversionViews&
         result.outcome = ConversionResult::Outcome::FocusInput;
         return result;
     }
+    case ConversionFailure::ScaleDeleted:
+        ShowMessage(ScaleDeletedText(), StyleOk, IconStop, owner);
+        result.outcome = ConversionResult::Outcome::Stopped;
+        return result;
     case ConversionFailure::Formula:
     case ConversionFailure::Rounding:
     case ConversionFailure::HomeGradeMissing:

@@ -108,10 +108,11 @@ void ClaimShownScale(DataView& scales, const ShownScale& shown, ScaleWrite write
                                   "WHERE olcek_tablosu = ? AND olcek_id = ? AND surum = ?"),
                    {table, shown.id(), shown.revision()}) ||
         (shown.revision() == 0 &&
-         changedRow(*connection,
-                    QStringLiteral("INSERT INTO olcek_surumu (olcek_tablosu, olcek_id, surum) VALUES (?, ?, 1) "
-                                   "ON CONFLICT DO NOTHING"),
-                    {table, shown.id()}));
+         changedRow(
+             *connection,
+             QStringLiteral("INSERT INTO olcek_surumu (olcek_tablosu, olcek_id, surum) VALUES (?, ?, 1) "
+                            "ON CONFLICT DO NOTHING"),
+             {table, shown.id()}));
     if (claimed && scaleStored(*connection, table, shown.id()))
         return;
     const bool deleted = !scaleStored(*connection, table, shown.id());

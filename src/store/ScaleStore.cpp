@@ -173,16 +173,14 @@ int SaveOtherScale(DataView& scales, DataView& grades, const std::optional<Shown
         // order: the view then holds exactly what its query returns.
         grades.SetRecordSource(queries::Q4(id));
         grades.RefreshAndDeleteAll();
-        for (const OtherGradeValues& grade : list) {
-            grades.AddNew();
-            // Values of the kinds the store gives back (whole numbers as 64-bit).
-            grades.SetField(QStringLiteral("olcek_id"), id);
-            grades.SetField(QStringLiteral("harf_notu"), grade.harfNotu);
-            grades.SetField(QStringLiteral("sayisal_not"), grade.sayisalNot);
-            grades.SetField(QStringLiteral("durum"), grade.durum);
-            grades.SetField(QStringLiteral("adim_no"), qint64{grade.adimNo});
-            grades.Update();
-        }
+        QVector<QVariantList> rows;
+        rows.reserve(list.size());
+        // Values of the kinds the store gives back (whole numbers as 64-bit).
+        for (const OtherGradeValues& grade : list)
+            rows.append({id, grade.harfNotu, grade.sayisalNot, grade.durum, qint64{grade.adimNo}});
+        grades.AddRows({QStringLiteral("olcek_id"), QStringLiteral("harf_notu"),
+                        QStringLiteral("sayisal_not"), QStringLiteral("durum"), QStringLiteral("adim_no")},
+                       rows);
         return id;
     };
     const auto afterwards = [&](qint64 id) {

@@ -59,10 +59,9 @@ struct OtherGradeValues {
 // Saves a home scale: a new scale row (`changing` empty) or the current row
 // of `scales` changed in place (`changing`: that scale as its editor showed
 // it; refused with ScaleConflict when another user changed or deleted it
-// since), then its grades in ladder order. A changed scale keeps its grade rows and their ids, overwritten in id
-// order (a missing row is added, a surplus one removed). Afterwards the grade
-// view holds the scale's grades (Q2) and the saved scale is current in
-// `scales`. Returns the scale's id.
+// since), then its grades in ladder order. A changed scale keeps its grade rows and their ids, overwritten in
+// id order (a missing row is added, a surplus one removed). Afterwards the grade view holds the scale's
+// grades (Q2) and the saved scale is current in `scales`. Returns the scale's id.
 int SaveHomeScale(DataView& scales, DataView& grades, const std::optional<ShownScale>& changing,
                   const HomeScaleValues& scale, const QVector<HomeGradeValues>& ladder);
 

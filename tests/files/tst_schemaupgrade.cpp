@@ -151,7 +151,7 @@ void SchemaUpgradeTest::versionOneFileGetsTheCountersAndKeepsItsFiles() {
         "arama_no) VALUES (3, 'Ayşe', '42', 'Fizik', 'Öteki', 'A', 'B', '2026-01-01T00:00:00.000Z', "
         "'2026-01-02T00:00:00.000Z', '', 0, 'ayşe', '42');"
         "PRAGMA user_version = 1"));
-    const QList<QByteArray> kept = {"dornela_olcek", "dornela_notlar", "diger_olcek",
+    const QList<QByteArray> kept = {"dornela_olcek", "dornela_notlar",  "diger_olcek",
                                     "diger_notlar",  "donusum_dosyasi", "donusum_dersi"};
     const QByteArray before = tablesDump(db.path(), kept);
 
@@ -195,7 +195,8 @@ void SchemaUpgradeTest::newerFileIsKeptReadOnly() {
     } catch (const StoreError& e) {
         QVERIFY2(e.text().contains(QStringLiteral("salt okunur")), qPrintable(e.text()));
     }
-    QVERIFY_THROWS_EXCEPTION(StoreError, DeleteCurrentScale(editor.scales, editor.grades, ReadShownScale(editor.scales)));
+    QVERIFY_THROWS_EXCEPTION(StoreError,
+                             DeleteCurrentScale(editor.scales, editor.grades, ReadShownScale(editor.scales)));
     QCOMPARE(editor.scales.RecordCount(), 1);
     QCOMPARE(fileBytes(db.path()), before);
 }

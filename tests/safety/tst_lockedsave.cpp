@@ -104,7 +104,8 @@ void TestLockedSave::waitsThenReportsAndKeepsTheFile() {
     Editor editor(db);
     const std::function<void()> write = [&] {
         if (operation == QStringLiteral("save"))
-            SaveOtherScale(editor.scales, editor.grades, ReadShownScale(editor.scales), changedScale(), changedGrades());
+            SaveOtherScale(editor.scales, editor.grades, ReadShownScale(editor.scales), changedScale(),
+                           changedGrades());
         else
             DeleteCurrentScale(editor.scales, editor.grades, ReadShownScale(editor.scales));
     };

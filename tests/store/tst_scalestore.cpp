@@ -129,8 +129,8 @@ void TestScaleStore::newHomeScaleIntoEmptyTable() {
     QCOMPARE(editor.scales.RecordCount(), 0);
     QSignalSpy reset(&editor.grades, &DataView::rowsReset);
 
-    const int id =
-        SaveHomeScale(editor.scales, editor.grades, std::nullopt, homeScale("Lisans Ölçeği", true), ladder(true));
+    const int id = SaveHomeScale(editor.scales, editor.grades, std::nullopt, homeScale("Lisans Ölçeği", true),
+                                 ladder(true));
     QCOMPARE(id, 1);
     QCOMPARE(editor.scales.RecordCount(), 1);
     QCOMPARE(editor.scales.Field("id").toInt(), id);
@@ -158,8 +158,8 @@ void TestScaleStore::changedHomeScaleKeepsItsNineGradeIds() {
 
     editor.scales.FindFirst(queries::C1(first));
     editor.showCurrent(true);
-    const int saved =
-        SaveHomeScale(editor.scales, editor.grades, ReadShownScale(editor.scales), homeScale("Bir, değişti", false), ladder(false));
+    const int saved = SaveHomeScale(editor.scales, editor.grades, ReadShownScale(editor.scales),
+                                    homeScale("Bir, değişti", false), ladder(false));
     QCOMPARE(saved, first);
     QCOMPARE(ids(db, "dornela_notlar", first), before);
     QCOMPARE(db.scalar("SELECT durum FROM dornela_notlar WHERE olcek_id=1 AND harf_notu='CC'").toString(),
@@ -192,7 +192,8 @@ void TestScaleStore::changedHomeScaleRepairsItsRowCount() {
                     .arg(i));
     const QList<qint64> before = ids(db, "dornela_notlar", 1);
     Editor editor(db, true);
-    SaveHomeScale(editor.scales, editor.grades, ReadShownScale(editor.scales), homeScale("Tam", true), ladder(true));
+    SaveHomeScale(editor.scales, editor.grades, ReadShownScale(editor.scales), homeScale("Tam", true),
+                  ladder(true));
     const QList<qint64> after = ids(db, "dornela_notlar", 1);
     QCOMPARE(after.size(), 9);
     QCOMPARE(after.mid(0, qMin(rowsBefore, 9)), before.mid(0, qMin(rowsBefore, 9)));
@@ -208,8 +209,8 @@ void TestScaleStore::changedHomeScaleRepairsItsRowCount() {
 void TestScaleStore::newAndChangedOtherScale() {
     TestDatabase db;
     Editor editor(db, false);
-    const int id =
-        SaveOtherScale(editor.scales, editor.grades, std::nullopt, numericScale("Onluk", 10, 4), numericList(10, 4));
+    const int id = SaveOtherScale(editor.scales, editor.grades, std::nullopt, numericScale("Onluk", 10, 4),
+                                  numericList(10, 4));
     QCOMPARE(editor.scales.Field("id").toInt(), id);
     QCOMPARE(editor.grades.RecordCount(), 11);
     QCOMPARE(editor.grades.Rows().at(5).value("harf_notu").toString(), QString("5"));
@@ -223,8 +224,8 @@ void TestScaleStore::newAndChangedOtherScale() {
     // Changed: one grade fewer; the scale keeps its id, every grade row is new.
     QVector<OtherGradeValues> shorter = numericList(10, 4);
     shorter.removeLast();
-    const int saved =
-        SaveOtherScale(editor.scales, editor.grades, ReadShownScale(editor.scales), numericScale("Onluk", 10, 4), shorter);
+    const int saved = SaveOtherScale(editor.scales, editor.grades, ReadShownScale(editor.scales),
+                                     numericScale("Onluk", 10, 4), shorter);
     QCOMPARE(saved, id);
     const QList<qint64> after = ids(db, "diger_notlar", id);
     QCOMPARE(after.size(), 10);
@@ -242,10 +243,10 @@ void TestScaleStore::deleteRemovesGradesBeforeTheScale() {
             "WHEN EXISTS (SELECT 1 FROM diger_notlar WHERE olcek_id = OLD.id) "
             "BEGIN SELECT RAISE(ABORT, 'grades remain'); END;");
     Editor editor(db, false);
-    const int a =
-        SaveOtherScale(editor.scales, editor.grades, std::nullopt, numericScale("A", 10, 4), numericList(10, 4));
-    const int b =
-        SaveOtherScale(editor.scales, editor.grades, std::nullopt, numericScale("B", 20, 9), numericList(20, 9));
+    const int a = SaveOtherScale(editor.scales, editor.grades, std::nullopt, numericScale("A", 10, 4),
+                                 numericList(10, 4));
+    const int b = SaveOtherScale(editor.scales, editor.grades, std::nullopt, numericScale("B", 20, 9),
+                                 numericList(20, 9));
     editor.scales.FindFirst(queries::C1(a));
     editor.showCurrent(false);
 
@@ -271,13 +272,16 @@ void TestScaleStore::deleteRemovesGradesBeforeTheScale() {
 void TestScaleStore::deleteRefusesGradesOfAnotherScale() {
     TestDatabase db;
     Editor editor(db, true);
-    const int a = SaveHomeScale(editor.scales, editor.grades, std::nullopt, homeScale("A", true), ladder(true));
-    const int b = SaveHomeScale(editor.scales, editor.grades, std::nullopt, homeScale("B", true), ladder(true));
+    const int a =
+        SaveHomeScale(editor.scales, editor.grades, std::nullopt, homeScale("A", true), ladder(true));
+    const int b =
+        SaveHomeScale(editor.scales, editor.grades, std::nullopt, homeScale("B", true), ladder(true));
     // The grade view shows b's grades while a is current.
     editor.scales.FindFirst(queries::C1(a));
     QCOMPARE(editor.grades.Rows().first().value("olcek_id").toInt(), b);
     const QString before = zendaro::test::dumpScales(db);
-    QVERIFY_THROWS_EXCEPTION(StoreError, DeleteCurrentScale(editor.scales, editor.grades, ReadShownScale(editor.scales)));
+    QVERIFY_THROWS_EXCEPTION(StoreError,
+                             DeleteCurrentScale(editor.scales, editor.grades, ReadShownScale(editor.scales)));
     QCOMPARE(zendaro::test::dumpScales(db), before);
     QCOMPARE(editor.scales.Field("id").toInt(), a);
 }
@@ -286,12 +290,14 @@ void TestScaleStore::idsAreNeverReused() {
     TestDatabase db;
     Editor editor(db, true);
     SaveHomeScale(editor.scales, editor.grades, std::nullopt, homeScale("A", true), ladder(true));
-    const int b = SaveHomeScale(editor.scales, editor.grades, std::nullopt, homeScale("B", true), ladder(true));
+    const int b =
+        SaveHomeScale(editor.scales, editor.grades, std::nullopt, homeScale("B", true), ladder(true));
     // Delete the newest scale, then add another: neither its id nor its grades' ids come back.
     editor.scales.FindFirst(queries::C1(b));
     editor.showCurrent(true);
     DeleteCurrentScale(editor.scales, editor.grades, ReadShownScale(editor.scales));
-    const int c = SaveHomeScale(editor.scales, editor.grades, std::nullopt, homeScale("C", true), ladder(true));
+    const int c =
+        SaveHomeScale(editor.scales, editor.grades, std::nullopt, homeScale("C", true), ladder(true));
     QCOMPARE(c, b + 1);
     QCOMPARE(ids(db, "dornela_notlar", c).first(), 19);
 }
@@ -352,13 +358,14 @@ void TestScaleStore::failurePartWayLeavesFileUnchanged() {
         if (procedure == "newHome")
             SaveHomeScale(editor.scales, editor.grades, std::nullopt, homeScale("Yeni", true), ladder(true));
         else if (procedure == "changeHome")
-            SaveHomeScale(editor.scales, editor.grades, ReadShownScale(editor.scales), homeScale("Değişen", false), ladder(false));
+            SaveHomeScale(editor.scales, editor.grades, ReadShownScale(editor.scales),
+                          homeScale("Değişen", false), ladder(false));
         else if (procedure == "newOther")
             SaveOtherScale(editor.scales, editor.grades, std::nullopt, numericScale("Yeni", 10, 4),
                            numericList(10, 4));
         else if (procedure == "changeOther")
-            SaveOtherScale(editor.scales, editor.grades, ReadShownScale(editor.scales), numericScale("Değişen", 10, 5),
-                           numericList(10, 5));
+            SaveOtherScale(editor.scales, editor.grades, ReadShownScale(editor.scales),
+                           numericScale("Değişen", 10, 5), numericList(10, 5));
         else
             DeleteCurrentScale(editor.scales, editor.grades, ReadShownScale(editor.scales));
         QFAIL("the procedure did not fail");
@@ -378,7 +385,8 @@ void TestScaleStore::failurePartWayLeavesFileUnchanged() {
     if (home)
         SaveHomeScale(editor.scales, editor.grades, std::nullopt, homeScale("Sonra", true), ladder(true));
     else
-        SaveOtherScale(editor.scales, editor.grades, std::nullopt, numericScale("Sonra", 10, 4), numericList(10, 4));
+        SaveOtherScale(editor.scales, editor.grades, std::nullopt, numericScale("Sonra", 10, 4),
+                       numericList(10, 4));
     QCOMPARE(editor.scales.RecordCount(), 3);
 }
 
@@ -386,7 +394,8 @@ void TestScaleStore::readOnlyFileIsLeftUnchanged() {
     TestDatabase db;
     {
         Editor setup(db, false);
-        SaveOtherScale(setup.scales, setup.grades, std::nullopt, numericScale("Var", 10, 4), numericList(10, 4));
+        SaveOtherScale(setup.scales, setup.grades, std::nullopt, numericScale("Var", 10, 4),
+                       numericList(10, 4));
     }
     const QString before = zendaro::test::dumpScales(db);
     Editor editor(db, false);
@@ -397,7 +406,8 @@ void TestScaleStore::readOnlyFileIsLeftUnchanged() {
         QVERIFY_THROWS_EXCEPTION(StoreError,
                                  SaveOtherScale(editor.scales, editor.grades, ReadShownScale(editor.scales),
                                                 numericScale("Değişen", 10, 5), numericList(10, 5)));
-        QVERIFY_THROWS_EXCEPTION(StoreError, DeleteCurrentScale(editor.scales, editor.grades, ReadShownScale(editor.scales)));
+        QVERIFY_THROWS_EXCEPTION(
+            StoreError, DeleteCurrentScale(editor.scales, editor.grades, ReadShownScale(editor.scales)));
         QCOMPARE(editor.scales.RecordCount(), 1);
         QCOMPARE(editor.grades.RecordCount(), 11);
     }
