@@ -136,6 +136,7 @@ private slots:
     void refusedClerkWritesAfterSeeingTheScaleAgain_data();
     void refusedClerkWritesAfterSeeingTheScaleAgain();
     void showingADeletedScaleSaysSo();
+    void savedGradesAreHeldAsTheStoreReadsThem();
 
 private:
     StoreEngine engine_;
@@ -258,6 +259,35 @@ void TestScaleCounters::showingADeletedScaleSaysSo() {
         QCOMPARE(conflict.text(), ScaleGoneText());
     }
     QCOMPARE(b.scales.Field(QStringLiteral("olcek_adi")).toString(), QStringLiteral("Onluk"));
+}
+
+// A save holds the grades it stored without reading them again: ids and
+// values as a fresh read gives them, also past the many rows a server takes
+// in one statement.
+void TestScaleCounters::savedGradesAreHeldAsTheStoreReadsThem() {
+    Clerk a(first_, Kind::Other);
+    QVector<OtherGradeValues> list;
+    for (int i = 2500; i >= 0; --i)
+        list.append({QString::number(i), double(i) / 7,
+                     i >= 1000 ? QStringLiteral("Geçer") : QStringLiteral("Kalır"),
+                     i >= 1000 ? 2500 - i : 999 - i});
+    SaveOtherScale(a.scales, a.grades, a.shown,
+                   {QStringLiteral("Büyük"), QStringLiteral("Sayısal Not"), 2500 / 7.0, 1000 / 7.0, 999 / 7.0,
+                    0, 1501, 1000},
+                   list);
+    DataView fresh;
+    fresh.SetDatabaseName(second_);
+    fresh.SetRecordSource(queries::Q4(1));
+    fresh.Refresh();
+    QCOMPARE(a.grades.RecordCount(), list.size());
+    QCOMPARE(fresh.RecordCount(), list.size());
+    for (int row = 0; row < list.size(); ++row) {
+        const QSqlRecord held = a.grades.Rows().at(row);
+        const QSqlRecord read = fresh.Rows().at(row);
+        for (int i = 0; i < read.count(); ++i)
+            QVERIFY2(held.value(read.fieldName(i)) == read.value(i),
+                     qPrintable(QStringLiteral("row %1, %2").arg(row).arg(read.fieldName(i))));
+    }
 }
 
 int main(int argc, char* argv[]) {
