@@ -70,7 +70,8 @@ struct HomeSaveResult {
 // failing one is reported), then stores the scale and its nine grades in one
 // transaction: a changed scale ("DUZENLE", compared ignoring case; the form's
 // shown scale) keeps its grade ids. A store failure or a conflict is shown
-// with its text and nothing is stored. Messages go through the message service with `owner`.
+// with its text and nothing is stored. Messages go through the message
+// service with `owner`.
 HomeSaveResult SaveHomeScaleForm(DataView& scales, DataView& grades, const QString& mode,
                                  const HomeScaleForm& form, QWidget* owner);
 
