@@ -24,12 +24,13 @@ void clearSearch(DataView& view) {
 
 // Whether the chosen scale of that table is no longer stored: another user
 // deleted it after it was chosen. Asked only when a search found nothing.
-bool scaleGone(DataView& view, const QString& table, const DataView& scales) {
-    search(view, {QStringLiteral("SELECT id FROM %1 WHERE id = ?").arg(table),
-                  {scales.Field(QStringLiteral("id")).toLongLong()}});
-    const bool gone = view.RecordCount() == 0;
-    clearSearch(view);
-    return gone;
+// The search view keeps the search that found nothing.
+bool scaleGone(const QString& table, const DataView& scales) {
+    DataView probe;
+    probe.SetDatabaseName(scales.DatabaseName());
+    search(probe, {QStringLiteral("SELECT id FROM %1 WHERE id = ?").arg(table),
+                   {scales.Field(QStringLiteral("id")).toLongLong()}});
+    return probe.RecordCount() == 0;
 }
 
 // Makes the first grade that meets the criterion current; when none does, the
@@ -134,7 +135,7 @@ GradeConversion ConvertGradeQuietly(const QString& input, ConversionVariant vari
 
     search(views.search, queries::Q8(otherId, grade));
     if (views.search.RecordCount() == 0)
-        return failWith(scaleGone(views.search, QStringLiteral("diger_olcek"), views.otherScales)
+        return failWith(scaleGone(QStringLiteral("diger_olcek"), views.otherScales)
                             ? ConversionFailure::ScaleDeleted
                             : ConversionFailure::GradeNotFound);
     clearSearch(views.search);
@@ -182,7 +183,7 @@ GradeConversion ConvertCurrentGradeQuietly(ConversionViews& views, HomeGradesFou
         const SqlText criterion = queries::C3(rounded);
         search(views.search, queries::Q7(homeId, criterion));
         if (views.search.RecordCount() == 0)
-            return failWith(scaleGone(views.search, QStringLiteral("dornela_olcek"), views.homeScales)
+            return failWith(scaleGone(QStringLiteral("dornela_olcek"), views.homeScales)
                                 ? ConversionFailure::ScaleDeleted
                                 : ConversionFailure::HomeGradeMissing);
         clearSearch(views.search);
