@@ -1,6 +1,7 @@
 #include "files/SchemaUpgrade.h"
 
 #include "store/EngineSql.h"
+#include "store/ScaleRevision.h"
 #include "store/StoreConnection.h"
 #include "store/StoreError.h"
 
@@ -60,6 +61,31 @@ const QStringList& versionOneStatements() {
                        "gecti INTEGER NOT NULL)"),
         QStringLiteral("CREATE UNIQUE INDEX donusum_dersi_sira ON donusum_dersi (dosya_id, sira)"),
     };
+    return statements;
+}
+
+// What version 2 adds: the change counter of every scale (ScaleRevision),
+// by the table of the scale (dornela_olcek or diger_olcek) and its id. A
+// scale without a row is at 0.
+const QStringList& versionTwoStatements() {
+    static const QStringList statements = {
+        QStringLiteral("CREATE TABLE olcek_surumu ("
+                       "olcek_tablosu TEXT NOT NULL, "
+                       "olcek_id INTEGER NOT NULL, "
+                       "surum INTEGER NOT NULL, "
+                       "PRIMARY KEY (olcek_tablosu, olcek_id))"),
+    };
+    return statements;
+}
+static_assert(kScaleCounterSchemaVersion == 2, "the counters arrive with version 2");
+
+// The statements that bring a store from `version` to kSchemaVersion.
+QStringList statementsFrom(int version) {
+    QStringList statements;
+    if (version < 1)
+        statements << versionOneStatements();
+    if (version < 2)
+        statements << versionTwoStatements();
     return statements;
 }
 
@@ -139,7 +165,7 @@ SchemaState UpgradeSchema(const QString& databasePath) {
                 return version == kSchemaVersion ? done(SchemaState::Kind::Current, version)
                                                  : newer(databasePath, version);
             }
-            for (const QString& statement : versionOneStatements())
+            for (const QString& statement : statementsFrom(version))
                 connection->exec(EngineDdl(connection->engine(), statement));
             connection->setSchemaVersion(kSchemaVersion);
             connection->commit();

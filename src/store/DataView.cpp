@@ -354,16 +354,50 @@ void DataView::dropPending() {
     pendingSet_.clear();
 }
 
+QString DataView::TableName() const {
+    static const QRegularExpression from(QStringLiteral("\\bFROM\\s+([A-Za-z_][A-Za-z0-9_]*)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const auto match = from.match(loadedSource_);
+    if (!match.hasMatch())
+        throw StoreError(QStringLiteral("Bu görünümün sorgusu yazılacak tabloyu belirtmiyor."));
+    return match.captured(1);
+}
+
 const QString& DataView::writeTable() const {
-    if (writeTable_.isEmpty()) {
-        static const QRegularExpression from(QStringLiteral("\\bFROM\\s+([A-Za-z_][A-Za-z0-9_]*)"),
-                                             QRegularExpression::CaseInsensitiveOption);
-        const auto match = from.match(loadedSource_);
-        if (!match.hasMatch())
-            throw StoreError(QStringLiteral("Bu görünümün sorgusu yazılacak tabloyu belirtmiyor."));
-        writeTable_ = quoted(match.captured(1));
-    }
+    if (writeTable_.isEmpty())
+        writeTable_ = quoted(TableName());
     return writeTable_;
+}
+
+bool DataView::RereadCurrentRow() {
+    if (current_ < 0)
+        throw StoreError(noCurrentRowText());
+    dropPending();
+    const int idColumn = requireField(kIdField);
+    QSqlQuery& query =
+        connection()->prepared(QStringLiteral("SELECT * FROM (%1) AS zendaro_view WHERE %2 = ?")
+                                   .arg(loadedSource_, quoted(fieldNames_.at(idColumn))));
+    QSqlRecord row = rows_.at(current_);
+    bool found = false;
+    {
+        const StatementUse use(query);
+        bindAll(query, loadedValues_);
+        query.bindValue(static_cast<int>(loadedValues_.size()), row.value(idColumn));
+        if (!query.exec())
+            throw StoreError(StoreErrorText(query.lastError()));
+        found = query.next();
+        if (found) {
+            for (int i = 0; i < row.count(); ++i)
+                row.setValue(i, query.value(i));
+        } else if (query.lastError().isValid()) {
+            throw StoreError(StoreErrorText(query.lastError()));
+        }
+    }
+    if (!found)
+        return false;
+    rows_[current_] = row;
+    emit rowChanged(current_);
+    return true;
 }
 
 void DataView::bindPending(QSqlQuery& query) const {
@@ -465,6 +499,77 @@ qint64 DataView::Update() {
     dropPending();
     emit rowChanged(current_);
     return id;
+}
+
+void DataView::AddRows(const QStringList& fields, const QVector<QVariantList>& rows) {
+    auto store = connection();
+    if (store->engine() == StoreEngine::SQLite) {
+        // A file answers at once: one kept statement, a row at a time.
+        for (const QVariantList& row : rows) {
+            AddNew();
+            for (int i = 0; i < fields.size(); ++i)
+                SetField(fields.at(i), row.at(i));
+            Update();
+        }
+        return;
+    }
+    if (layout_.isEmpty())
+        throw StoreError(QStringLiteral("Görünümün alanları yok; önce sorgu çalıştırılmalı."));
+    dropPending();
+    QVector<int> columns;
+    QStringList names;
+    for (const QString& field : fields) {
+        if (field.compare(kIdField, Qt::CaseInsensitive) == 0)
+            throw StoreError(QStringLiteral("\"id\" alanını veritabanı atar; yazılamaz."));
+        columns << requireField(field);
+        names << quoted(fieldNames_.at(columns.last()));
+    }
+    const int idColumn = fieldIndex(kIdField);
+    const QString rowPlaces = QLatin1Char('(') +
+                              QStringList(fields.size(), QStringLiteral("?")).join(QLatin1Char(',')) +
+                              QLatin1Char(')');
+    // Well below the server's limit of 65,535 values a statement.
+    const int perStatement = std::max(1, 5000 / std::max(1, static_cast<int>(fields.size())));
+    const int count = static_cast<int>(rows.size());
+    for (int first = 0; first < count; first += perStatement) {
+        const int batch = std::min(perStatement, count - first);
+        QString sql =
+            QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(writeTable(), names.join(QLatin1Char(','))) +
+            QStringList(batch, rowPlaces).join(QLatin1Char(','));
+        if (idColumn >= 0)
+            sql += QStringLiteral(" RETURNING ") + quoted(fieldNames_.at(idColumn));
+        QSqlQuery& query = store->prepared(sql);
+        QVector<qint64> ids;
+        QSqlError error;
+        bool ok = false;
+        {
+            const StatementUse use(query);
+            int position = 0;
+            for (int row = first; row < first + batch; ++row) {
+                for (const QVariant& value : rows.at(row))
+                    query.bindValue(position++, value);
+            }
+            ok = query.exec();
+            error = query.lastError();
+            while (ok && query.next())
+                ids << query.value(0).toLongLong();
+        }
+        if (!ok)
+            throw StoreError(StoreErrorText(error));
+        // A statement's rows take their ids in the order of its values.
+        std::sort(ids.begin(), ids.end());
+        for (int row = first; row < first + batch; ++row) {
+            QSqlRecord record = layout_;
+            record.clearValues();
+            for (int i = 0; i < columns.size(); ++i)
+                record.setValue(columns.at(i), rows.at(row).at(i));
+            if (idColumn >= 0 && row - first < ids.size())
+                record.setValue(idColumn, ids.at(row - first));
+            rows_.append(std::move(record));
+        }
+    }
+    invalidateIdIndex();
+    emit rowsReset();
 }
 
 void DataView::Delete() {

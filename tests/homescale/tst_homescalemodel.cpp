@@ -162,8 +162,9 @@ void TestHomeScaleModel::changeKeepsTheNineGradeIds() {
             .toString();
 
     // the second scale is current after its save; change it to "DC"
-    const HomeSaveResult changed =
-        SaveHomeScaleForm(views.scales, views.grades, "Duzenle", form("İkinci", 1, 1), nullptr);
+    HomeScaleForm toDc = form("İkinci", 1, 1);
+    toDc.shown = ReadShownScale(views.scales);
+    const HomeSaveResult changed = SaveHomeScaleForm(views.scales, views.grades, "Duzenle", toDc, nullptr);
     QVERIFY(changed.saved);
     QCOMPARE(changed.id, second.id);
     QCOMPARE(db.scalar("SELECT count(*) FROM dornela_olcek").toInt(), 2);

@@ -30,7 +30,8 @@ TestStore::TestStore(StoreEngine engine) : engine_(engine) {
     try {
         auto connection = StoreConnection::Acquire(address_);
         connection->exec(QStringLiteral("DROP TABLE IF EXISTS dornela_olcek, dornela_notlar, diger_olcek, "
-                                        "diger_notlar, donusum_dosyasi, donusum_dersi, zendaro_surum"));
+                                        "diger_notlar, donusum_dosyasi, donusum_dersi, olcek_surumu, "
+                                        "zendaro_surum"));
         CreateScaleTables(*connection);
     } catch (const StoreError& error) {
         throw std::runtime_error(error.text().toStdString());
