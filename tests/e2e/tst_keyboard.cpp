@@ -17,9 +17,9 @@
 #include "otherscale/LibraryWindow.h"
 #include "otherscale/OtherScaleEditor.h"
 #include "shell/AboutWindow.h"
-#include "shell/PasswordWindow.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainMenu.h"
+#include "shell/PasswordWindow.h"
 #include "shell/Shell.h"
 #include "store/DataView.h"
 #include "store/Queries.h"
@@ -213,9 +213,10 @@ std::unique_ptr<QWidget> makeWindow(const QString& name, const QString& database
     if (name == QLatin1String("FRMABOUT"))
         return std::make_unique<AboutWindow>();
     if (name == QLatin1String("FRMPAROLA"))
-        return std::make_unique<PasswordWindow>(
-            StoreAddress::Server(QStringLiteral("db.ofis"), 0, QStringLiteral("zendaro"), QStringLiteral("memur")),
-            false);
+        return std::make_unique<PasswordWindow>(StoreAddress::Server(QStringLiteral("db.ofis"), 0,
+                                                                     QStringLiteral("zendaro"),
+                                                                     QStringLiteral("memur")),
+                                                false);
     auto box = std::make_unique<MsgForm>();
     box->MyMessage = QStringLiteral("Ölçeği bu haliyle kaydetmek ister misiniz?");
     box->MyFlag = 9;
