@@ -20,12 +20,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
-#include <unistd.h>
 
 using namespace zendaro;
 using zendaro::test::PrivateServer;
@@ -65,33 +63,10 @@ private slots:
     void scaleLibraryBesideTheProgramOnAServer();
 
 private:
-    void superuser(const QString& sql) const;
     // The server as `zendaro --sunucu-kur` leaves it, open to both roles.
     void setUpTables() const;
     std::unique_ptr<PrivateServer> server_;
 };
-
-void StoreStartTest::superuser(const QString& sql) const {
-    QStringList command = {QStringLiteral("/usr/lib/postgresql/15/bin/psql"),
-                           QStringLiteral("-h"),
-                           server_->host(),
-                           QStringLiteral("-U"),
-                           QStringLiteral("postgres"),
-                           QStringLiteral("-q"),
-                           QStringLiteral("-v"),
-                           QStringLiteral("ON_ERROR_STOP=1"),
-                           QStringLiteral("-c"),
-                           sql,
-                           QStringLiteral("zendaro_test")};
-    // The cluster belongs to the postgres account when the tests run as root.
-    if (geteuid() == 0)
-        command =
-            QStringList{QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--")} + command;
-    QProcess psql;
-    psql.setProcessChannelMode(QProcess::MergedChannels);
-    psql.start(geteuid() == 0 ? QStringLiteral("runuser") : command.takeFirst(), command);
-    QVERIFY2(psql.waitForFinished(60000) && psql.exitCode() == 0, psql.readAll().constData());
-}
 
 void StoreStartTest::setUpTables() const {
     {
@@ -100,22 +75,14 @@ void StoreStartTest::setUpTables() const {
             CreateScaleTables(*connection);
     }
     QVERIFY(UpgradeSchema(server_->address()).filesUsable());
-    superuser(QStringLiteral("GRANT ALL ON ALL TABLES IN SCHEMA public TO parolali;"
-                             "GRANT ALL ON ALL SEQUENCES IN SCHEMA public TO parolali"));
+    server_->superuser(QStringLiteral("GRANT ALL ON ALL TABLES IN SCHEMA public TO parolali;"
+                                      "GRANT ALL ON ALL SEQUENCES IN SCHEMA public TO parolali"));
 }
 
 void StoreStartTest::initTestCase() {
     server_ = std::make_unique<PrivateServer>();
     // A role that logs in with a password only (the others are trusted).
-    superuser(QStringLiteral("CREATE ROLE parolali LOGIN PASSWORD '%1'").arg(kPassword));
-    QFile hba(server_->host() + QStringLiteral("/data/pg_hba.conf"));
-    QVERIFY(hba.open(QIODevice::ReadOnly));
-    const QByteArray rules = "local all parolali scram-sha-256\n" + hba.readAll();
-    hba.close();
-    QVERIFY(hba.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    hba.write(rules);
-    hba.close();
-    superuser(QStringLiteral("SELECT pg_reload_conf()"));
+    server_->addPasswordRole(QStringLiteral("parolali"), kPassword);
 }
 
 void StoreStartTest::init() {

@@ -11,11 +11,8 @@
 #include "store/StoreError.h"
 #include "store/StoreTransaction.h"
 
-#include <QFile>
-#include <QProcess>
 #include <QTest>
 #include <memory>
-#include <unistd.h>
 
 using namespace zendaro;
 using zendaro::test::PrivateServer;
@@ -37,8 +34,6 @@ private slots:
     void passwordKeptForTheSession();
 
 private:
-    // Runs SQL as the cluster's superuser.
-    void superuser(const QString& sql, const QString& database = QStringLiteral("postgres")) const;
     qint64 rowCount() const;
     std::unique_ptr<PrivateServer> server_;
 };
@@ -55,28 +50,6 @@ QString passwordServer(const PrivateServer& server) {
 
 } // namespace
 
-void ServerFaultsTest::superuser(const QString& sql, const QString& database) const {
-    QStringList command = {QStringLiteral("/usr/lib/postgresql/15/bin/psql"),
-                           QStringLiteral("-h"),
-                           server_->host(),
-                           QStringLiteral("-U"),
-                           QStringLiteral("postgres"),
-                           QStringLiteral("-q"),
-                           QStringLiteral("-v"),
-                           QStringLiteral("ON_ERROR_STOP=1"),
-                           QStringLiteral("-c"),
-                           sql,
-                           database};
-    // The cluster belongs to the postgres account when the tests run as root.
-    if (geteuid() == 0)
-        command =
-            QStringList{QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--")} + command;
-    QProcess psql;
-    psql.setProcessChannelMode(QProcess::MergedChannels);
-    psql.start(geteuid() == 0 ? QStringLiteral("runuser") : command.takeFirst(), command);
-    QVERIFY2(psql.waitForFinished(60000) && psql.exitCode() == 0, psql.readAll().constData());
-}
-
 qint64 ServerFaultsTest::rowCount() const {
     DataView view;
     view.SetDatabaseName(server_->address());
@@ -87,20 +60,12 @@ qint64 ServerFaultsTest::rowCount() const {
 
 void ServerFaultsTest::initTestCase() {
     server_ = std::make_unique<PrivateServer>();
-    superuser(QStringLiteral("CREATE TABLE kayit (id SERIAL PRIMARY KEY, ad TEXT NOT NULL);"
-                             "INSERT INTO kayit (ad) VALUES ('bir'), ('iki');"
-                             "GRANT ALL ON kayit, kayit_id_seq TO zendaro;"),
-              QStringLiteral("zendaro_test"));
+    server_->superuser(QStringLiteral("CREATE TABLE kayit (id SERIAL PRIMARY KEY, ad TEXT NOT NULL);"
+                                      "INSERT INTO kayit (ad) VALUES ('bir'), ('iki');"
+                                      "GRANT ALL ON kayit, kayit_id_seq TO zendaro;"),
+                       QStringLiteral("zendaro_test"));
     // A role that logs in with a password only (the others are trusted).
-    superuser(QStringLiteral("CREATE ROLE parolali LOGIN PASSWORD '%1'").arg(kPassword));
-    QFile hba(server_->host() + QStringLiteral("/data/pg_hba.conf"));
-    QVERIFY(hba.open(QIODevice::ReadOnly));
-    const QByteArray rules = "local all parolali scram-sha-256\n" + hba.readAll();
-    hba.close();
-    QVERIFY(hba.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    hba.write(rules);
-    hba.close();
-    superuser(QStringLiteral("SELECT pg_reload_conf()"));
+    server_->addPasswordRole(QStringLiteral("parolali"), kPassword);
 }
 
 void ServerFaultsTest::init() {

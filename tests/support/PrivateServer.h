@@ -27,6 +27,11 @@ public:
     // Starts the server again after crash().
     void restart();
 
+    // Runs SQL as the cluster's superuser (psql), in `database`.
+    void superuser(const QString& sql, const QString& database = QStringLiteral("zendaro_test")) const;
+    // A role that logs in with its password only (every other role is trusted).
+    void addPasswordRole(const QString& role, const QString& password) const;
+
 private:
     void script(const QString& action) const;
     QString dir_;
