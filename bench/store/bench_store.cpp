@@ -145,7 +145,7 @@ void BM_SaveNewNumericScale(benchmark::State& state) {
         scales->SetRecordSource(queries::Q3());
         scales->Refresh();
         state.ResumeTiming();
-        SaveOtherScale(*scales, *grades, false, kScale, list);
+        SaveOtherScale(*scales, *grades, std::nullopt, kScale, list);
         benchmark::DoNotOptimize(grades->RecordCount());
         state.PauseTiming(); // closing the file is no part of the save
         scales.reset();
@@ -166,9 +166,9 @@ void BM_SaveChangedNumericScale(benchmark::State& state) {
     grades.SetDatabaseName(db.path);
     scales.SetRecordSource(queries::Q3());
     scales.Refresh();
-    SaveOtherScale(scales, grades, false, kScale, list);
+    SaveOtherScale(scales, grades, std::nullopt, kScale, list);
     for (auto _ : state) {
-        SaveOtherScale(scales, grades, true, kScale, list);
+        SaveOtherScale(scales, grades, ReadShownScale(scales), kScale, list);
         benchmark::DoNotOptimize(grades.RecordCount());
     }
 }

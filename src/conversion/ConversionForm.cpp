@@ -29,6 +29,11 @@ const QString placeholderText = QStringLiteral("S E Ç İ N İ Z . . .");
 const QString captionColour = QStringLiteral("color: rgb(1, 157, 203);");
 const QString captionHoverColour = QStringLiteral("color: rgb(255, 0, 0);");
 
+QString pickedScaleGoneText() {
+    return QStringLiteral("Seçtiğiniz ölçek başka bir kullanıcı tarafından silinmiş; listeden çıkarıldı. "
+                          "Lütfen başka bir ölçek seçiniz.");
+}
+
 QLabel* label(QWidget* parent, const char* name, const QString& text, QRect place) {
     auto* l = new QLabel(text, parent);
     if (name)
@@ -292,7 +297,11 @@ void ConversionForm::pickOtherScale() {
     }
     try {
         otherScales_.Refresh();
-        otherScales_.FindFirst(queries::C2(otherPicker_->currentData().toLongLong()));
+        if (!otherScales_.FindFirst(queries::C2(otherPicker_->currentData().toLongLong()))) {
+            ShowMessage(pickedScaleGoneText(), StyleOk, IconStop, this);
+            forgetPick(otherPicker_, &ConversionForm::pickOtherScale);
+            return;
+        }
         const bool letterScale = EqualsIgnoringCaseTr(
             otherScales_.Field(QStringLiteral("not_sistemi")).toString(), QStringLiteral("Harf Notu"));
         otherGrid_->setColumnShown(QStringLiteral("Harf Notu"), letterScale);
@@ -321,7 +330,11 @@ void ConversionForm::pickHomeScale() {
     }
     try {
         homeScales_.Refresh();
-        homeScales_.FindFirst(queries::C2(homePicker_->currentData().toLongLong()));
+        if (!homeScales_.FindFirst(queries::C2(homePicker_->currentData().toLongLong()))) {
+            ShowMessage(pickedScaleGoneText(), StyleOk, IconStop, this);
+            forgetPick(homePicker_, &ConversionForm::pickHomeScale);
+            return;
+        }
         homeGrades_.SetRecordSource(queries::Q2(homeScales_.Field(QStringLiteral("id")).toLongLong()));
         homeGrades_.Refresh();
     } catch (const StoreError& error) {
@@ -332,6 +345,28 @@ void ConversionForm::pickHomeScale() {
     homeGrid_->show();
     homeGrid_->setRowMarker(false);
     showPanelWhenBothPicked();
+}
+
+void ConversionForm::forgetPick(QComboBox* picker, void (ConversionForm::*pick)()) {
+    picker->removeItem(picker->currentIndex());
+    picker->setCurrentIndex(-1);
+    (this->*pick)();
+}
+
+void ConversionForm::forgetDeletedPicks() {
+    const auto check = [this](QComboBox* picker, DataView& scales, void (ConversionForm::*pick)()) {
+        if (picker->currentIndex() < 0)
+            return;
+        scales.Refresh();
+        if (!scales.FindFirst(queries::C2(picker->currentData().toLongLong())))
+            forgetPick(picker, pick);
+    };
+    try {
+        check(otherPicker_, otherScales_, &ConversionForm::pickOtherScale);
+        check(homePicker_, homeScales_, &ConversionForm::pickHomeScale);
+    } catch (const StoreError& error) {
+        ShowMessage(error.text(), StyleOk, IconStop, this);
+    }
 }
 
 void ConversionForm::showPanelWhenBothPicked() {
@@ -362,6 +397,10 @@ void ConversionForm::convert() {
         result = ReportConversion(quiet, views_, regional_, this);
     } catch (const StoreError& error) {
         ShowMessage(error.text(), StyleOk, IconStop, this);
+        return;
+    }
+    if (lastConversion_.failure == ConversionFailure::ScaleDeleted) {
+        forgetDeletedPicks();
         return;
     }
     if (result.outcome == ConversionResult::Outcome::FocusInput) {

@@ -99,6 +99,12 @@ private:
     void pickOtherScale();
     void pickHomeScale();
     void showPanelWhenBothPicked();
+    // A picked scale that another user deleted meanwhile: its entry leaves the
+    // picker, which waits for another choice (as before the first pick).
+    void forgetPick(QComboBox* picker, void (ConversionForm::*pick)());
+    // After a conversion that found a chosen scale deleted: each picker whose
+    // scale is gone forgets it.
+    void forgetDeletedPicks();
 
     RegionalSettings regional_;
     DataView otherScales_;

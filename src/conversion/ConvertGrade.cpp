@@ -22,6 +22,17 @@ void clearSearch(DataView& view) {
     view.Refresh();
 }
 
+// Whether the chosen scale of that table is no longer stored: another user
+// deleted it after it was chosen. Asked only when a search found nothing.
+// The search view keeps the search that found nothing.
+bool scaleGone(const QString& table, const DataView& scales) {
+    DataView probe;
+    probe.SetDatabaseName(scales.DatabaseName());
+    search(probe, {QStringLiteral("SELECT id FROM %1 WHERE id = ?").arg(table),
+                   {scales.Field(QStringLiteral("id")).toLongLong()}});
+    return probe.RecordCount() == 0;
+}
+
 // Makes the first grade that meets the criterion current; when none does, the
 // view stays where it was.
 bool positionOn(DataView& view, const SqlText& criterion) {
@@ -58,6 +69,11 @@ QString RoundingFailureText() {
 QString HomeGradeMissingText() {
     return QStringLiteral(
         "DORNELA SAYISAL NOTU HARF NOTU İLE EŞLEŞTİRİLİRKEN HATA OLUŞTU. LÜTFEN TEKRAR DENEYİNİZ...");
+}
+
+QString ScaleDeletedText() {
+    return QStringLiteral("Seçili not ölçeklerinden biri, seçildikten sonra başka bir kullanıcı tarafından "
+                          "silinmiş; not dönüştürülemedi. Lütfen başka bir ölçek seçiniz.");
 }
 
 QColor PassColour() {
@@ -119,7 +135,9 @@ GradeConversion ConvertGradeQuietly(const QString& input, ConversionVariant vari
 
     search(views.search, queries::Q8(otherId, grade));
     if (views.search.RecordCount() == 0)
-        return failWith(ConversionFailure::GradeNotFound);
+        return failWith(scaleGone(QStringLiteral("diger_olcek"), views.otherScales)
+                            ? ConversionFailure::ScaleDeleted
+                            : ConversionFailure::GradeNotFound);
     clearSearch(views.search);
     // The grade list must hold the grade the search found; a list that does
     // not (not refreshed for the chosen scale) must not convert another grade.
@@ -165,7 +183,9 @@ GradeConversion ConvertCurrentGradeQuietly(ConversionViews& views, HomeGradesFou
         const SqlText criterion = queries::C3(rounded);
         search(views.search, queries::Q7(homeId, criterion));
         if (views.search.RecordCount() == 0)
-            return failWith(ConversionFailure::HomeGradeMissing);
+            return failWith(scaleGone(QStringLiteral("dornela_olcek"), views.homeScales)
+                                ? ConversionFailure::ScaleDeleted
+                                : ConversionFailure::HomeGradeMissing);
         clearSearch(views.search);
         if (!positionOn(views.homeGrades, criterion))
             return failWith(ConversionFailure::HomeGradeMissing);
@@ -198,6 +218,8 @@ QString ConversionFailureText(ConversionFailure failure, const QString& otherSca
         return RoundingFailureText();
     case ConversionFailure::HomeGradeMissing:
         return HomeGradeMissingText();
+    case ConversionFailure::ScaleDeleted:
+        return ScaleDeletedText();
     }
     return {};
 }
@@ -227,6 +249,10 @@ ConversionResult ReportConversion(const GradeConversion& quiet, ConversionViews&
         result.outcome = ConversionResult::Outcome::FocusInput;
         return result;
     }
+    case ConversionFailure::ScaleDeleted:
+        ShowMessage(ScaleDeletedText(), StyleOk, IconStop, owner);
+        result.outcome = ConversionResult::Outcome::Stopped;
+        return result;
     case ConversionFailure::Formula:
     case ConversionFailure::Rounding:
     case ConversionFailure::HomeGradeMissing:

@@ -56,6 +56,7 @@ enum class ConversionFailure {
     Formula,          // the formula cannot be computed for the stored scales
     Rounding,         // the half-step rounding failed (M4)
     HomeGradeMissing, // the home scale has no grade of the rounded value (M5)
+    ScaleDeleted,     // a chosen scale was deleted (by another user) after it was chosen
 };
 
 // A conversion without messages: the result, or the reason there is none.
@@ -127,6 +128,7 @@ QString NotANumberText();
 QString GradeNotFoundText(const QString& scaleName);
 QString RoundingFailureText();
 QString HomeGradeMissingText();
+QString ScaleDeletedText();
 
 // Colours of the result labels.
 QColor PassColour();

@@ -120,6 +120,8 @@ CourseAddResult CourseList::add(const QString& gradeText, const QString& creditT
     case ConversionFailure::Rounding:
     case ConversionFailure::HomeGradeMissing:
         return refuse(ConversionFailureText(result.failure, QString()), CourseBox::None, true);
+    case ConversionFailure::ScaleDeleted:
+        return refuse(ScaleDeletedText(), CourseBox::None);
     }
 
     if (creditText.trimmed().isEmpty())

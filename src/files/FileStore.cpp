@@ -1,5 +1,6 @@
 #include "files/FileStore.h"
 
+#include "store/EngineSql.h"
 #include "store/StoreConnection.h"
 #include "store/TurkishText.h"
 
@@ -270,6 +271,11 @@ void FileStore::save(ConversionFile& file) {
     const QDateTime now = QDateTime::fromMSecsSinceEpoch(QDateTime::currentMSecsSinceEpoch(), Qt::UTC);
     qint64 id = file.id;
     qint64 revision = 0;
+    QVariantList texts = fileValues(file);
+    for (const FileCourse& course : file.courses)
+        texts << course.code << course.name << course.grade << course.stored.homeLetter
+              << course.stored.homeStatus;
+    RequireStorableTexts(connection_->engine(), texts);
     inTransaction(*connection_, [&] {
         const QVariantList values = fileValues(file);
         if (id < 0) {

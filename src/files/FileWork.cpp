@@ -146,6 +146,9 @@ CourseState FileWork::stateOf(const FileCourse& course, const GradeConversion& c
     case ConversionFailure::HomeGradeMissing:
         state.mark = CourseMark::Failed;
         break;
+    case ConversionFailure::ScaleDeleted:
+        state.mark = CourseMark::ScaleMissing;
+        break;
     }
     return state;
 }
@@ -214,8 +217,11 @@ CourseEntryResult FileWork::enter(int row, const CourseEntry& entry) {
     const QString grade = NormaliseGradeInput(entry.grade, ConversionVariant::Batch, settings_);
     if (grade.isEmpty())
         return refuse(CourseList::EmptyGradeText(), Box::Grade);
-    if (!views_->scalesFound)
-        return refuse(ScalesNotChosenText(), Box::None);
+    if (!views_->scalesFound) {
+        // Both chosen but one not found: deleted (by another user) since.
+        const bool chosen = file_.otherScaleId >= 0 && file_.homeScaleId >= 0;
+        return refuse(chosen ? ScaleDeletedText() : ScalesNotChosenText(), Box::None);
+    }
     const GradeConversion conversion =
         ConvertGradeQuietly(grade, ConversionVariant::Batch, views_->conversion, settings_);
     switch (conversion.failure) {
@@ -232,6 +238,7 @@ CourseEntryResult FileWork::enter(int row, const CourseEntry& entry) {
     case ConversionFailure::Formula:
     case ConversionFailure::Rounding:
     case ConversionFailure::HomeGradeMissing:
+    case ConversionFailure::ScaleDeleted:
         return refuse(ConversionFailureText(conversion.failure, QString()), Box::None);
     }
 

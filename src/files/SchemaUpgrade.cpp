@@ -1,11 +1,11 @@
 #include "files/SchemaUpgrade.h"
 
+#include "store/EngineSql.h"
+#include "store/ScaleRevision.h"
 #include "store/StoreConnection.h"
 #include "store/StoreError.h"
 
-#include <QSqlQuery>
 #include <QStringList>
-#include <QVariant>
 
 namespace zendaro {
 
@@ -64,17 +64,33 @@ const QStringList& versionOneStatements() {
     return statements;
 }
 
-void run(StoreConnection& connection, const QString& sql) {
-    QSqlQuery query(connection.database());
-    if (!query.exec(sql))
-        throw StoreError(StoreErrorText(query.lastError()));
+// What version 2 adds: the change counter of every scale (ScaleRevision),
+// by the table of the scale (dornela_olcek or diger_olcek) and its id. A
+// scale without a row is at 0.
+const QStringList& versionTwoStatements() {
+    static const QStringList statements = {
+        QStringLiteral("CREATE TABLE olcek_surumu ("
+                       "olcek_tablosu TEXT NOT NULL, "
+                       "olcek_id INTEGER NOT NULL, "
+                       "surum INTEGER NOT NULL, "
+                       "PRIMARY KEY (olcek_tablosu, olcek_id))"),
+    };
+    return statements;
+}
+static_assert(kScaleCounterSchemaVersion == 2, "the counters arrive with version 2");
+
+// The statements that bring a store from `version` to kSchemaVersion.
+QStringList statementsFrom(int version) {
+    QStringList statements;
+    if (version < 1)
+        statements << versionOneStatements();
+    if (version < 2)
+        statements << versionTwoStatements();
+    return statements;
 }
 
 int readVersion(StoreConnection& connection) {
-    QSqlQuery query(connection.database());
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        throw StoreError(StoreErrorText(query.lastError()));
-    return query.value(0).toInt();
+    return connection.schemaVersion();
 }
 
 SchemaState newer(const QString& path, int version) {
@@ -149,9 +165,9 @@ SchemaState UpgradeSchema(const QString& databasePath) {
                 return version == kSchemaVersion ? done(SchemaState::Kind::Current, version)
                                                  : newer(databasePath, version);
             }
-            for (const QString& statement : versionOneStatements())
-                run(*connection, statement);
-            run(*connection, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+            for (const QString& statement : statementsFrom(version))
+                connection->exec(EngineDdl(connection->engine(), statement));
+            connection->setSchemaVersion(kSchemaVersion);
             connection->commit();
         } catch (...) {
             connection->rollback();

@@ -209,9 +209,22 @@ void HomeScaleEditor::clearBoxes() {
 void HomeScaleEditor::showCurrentScale() {
     try {
         fillFromCurrentScale();
+    } catch (const ScaleConflict& gone) {
+        ShowMessage(gone.text(), StyleOk, IconStop, this);
+        showListAsStored();
     } catch (const StoreError& error) {
         ShowMessage(error.text(), StyleOk, IconStop, this);
     }
+}
+
+void HomeScaleEditor::showListAsStored() {
+    try {
+        scales_.Refresh();
+        fillFromCurrentScale();
+    } catch (const StoreError& error) {
+        ShowMessage(error.text(), StyleOk, IconStop, this);
+    }
+    scaleList_->redraw();
 }
 
 void HomeScaleEditor::fillFromCurrentScale() {
@@ -219,11 +232,13 @@ void HomeScaleEditor::fillFromCurrentScale() {
     // was changed by other means) is shown as an extra entry with its letter.
     while (maxFail_->count() > MaxFailChoices().size())
         maxFail_->removeItem(maxFail_->count() - 1);
+    shown_.reset();
     if (scales_.RecordCount() == 0 || scales_.CurrentRow() < 0) {
         clearBoxes();
         colourLadder();
         return;
     }
+    shown_ = ReadShownScale(scales_);
     name_->setText(scales_.Field(QStringLiteral("olcek_adi")).toString());
     level_->setCurrentIndex(level_->findText(scales_.Field(QStringLiteral("egitim_duzeyi")).toString()));
     const double maxKN = scales_.Field(QStringLiteral("max_KN")).toDouble();
@@ -273,7 +288,9 @@ void HomeScaleEditor::deleteScale() {
     if (ShowMessage(question, StyleYesNo, IconStop, this) == ResultHayir)
         return;
     try {
-        DeleteCurrentScale(scales_, grades_);
+        if (!shown_)
+            throw StoreError(QStringLiteral("Silinecek ölçek seçili değil."));
+        DeleteCurrentScale(scales_, grades_, *shown_);
     } catch (const StoreError& error) {
         ShowMessage(error.text(), StyleOk, IconStop, this);
     }
@@ -291,8 +308,16 @@ void HomeScaleEditor::save() {
     form.levelText = level_->currentText();
     form.maxFailIndex = maxFail_->currentIndex();
     form.maxFailValue = maxFail_->currentData().toDouble();
+    form.shown = shown_;
 
     const HomeSaveResult result = SaveHomeScaleForm(scales_, grades_, mode_, form, this);
+    if (result.conflict) {
+        // The store as it now is: the changed scale, or the list without it.
+        setState(State::Browsing);
+        scaleList_->redraw();
+        showCurrentScale();
+        return;
+    }
     name_->setText(result.trimmedName);
     switch (result.focus) {
     case HomeScaleField::Name:

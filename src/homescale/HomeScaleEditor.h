@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/DataView.h"
+#include "store/ScaleRevision.h"
 #include "ui/NumberFormat.h"
 #include "ui/WorkingForm.h"
 
@@ -37,7 +38,8 @@ private:
 
     void setState(State state);
     void showCurrentScale();     // shows a store failure as a message
-    void fillFromCurrentScale(); // throws StoreError
+    void fillFromCurrentScale(); // throws StoreError (ScaleConflict: the scale is gone)
+    void showListAsStored();     // after a conflict: the list read again, its current scale shown
     void clearBoxes();
     void colourLadder();
 
@@ -51,6 +53,9 @@ private:
     DataView grades_;
     State state_ = State::Browsing;
     QString mode_; // "EKLE" or "DUZENLE"; kept after a save or a cancel
+    // The scale the boxes show, as read for them; its save and delete are
+    // refused when another user changed it since.
+    std::optional<ShownScale> shown_;
 
     DataGrid* scaleList_;
     DataGrid* gradeList_;

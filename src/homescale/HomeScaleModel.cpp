@@ -82,10 +82,15 @@ HomeSaveResult SaveHomeScaleForm(DataView& scales, DataView& grades, const QStri
 
     const bool changing = EqualsIgnoringCaseTr(mode, QStringLiteral("DUZENLE"));
     try {
-        result.id = SaveHomeScale(scales, grades, changing,
+        if (changing && !form.shown)
+            throw StoreError(QStringLiteral("Değiştirilecek ölçek seçili değil."));
+        result.id = SaveHomeScale(scales, grades, changing ? form.shown : std::nullopt,
                                   HomeScaleRow(result.trimmedName, form.levelText, form.maxFailValue),
                                   HomeGradeRows(form.maxFailValue));
         result.saved = true;
+    } catch (const ScaleConflict& conflict) {
+        ShowMessage(conflict.text(), StyleOk, IconStop, owner);
+        result.conflict = true;
     } catch (const StoreError& error) {
         ShowMessage(error.text(), StyleOk, IconStop, owner);
     }

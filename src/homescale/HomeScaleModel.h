@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
 
 class QWidget;
 
@@ -49,6 +50,8 @@ struct HomeScaleForm {
     QString levelText;
     int maxFailIndex = -1;     // -1: nothing chosen
     double maxFailValue = 2.0; // the value of the chosen entry
+    // The scale being changed as the editor showed it (mode "DUZENLE").
+    std::optional<ShownScale> shown;
 };
 
 enum class HomeScaleField { None, Name, Level, MaxFail };
@@ -58,13 +61,17 @@ struct HomeSaveResult {
     QString trimmedName;                         // what the name box holds afterwards
     HomeScaleField focus = HomeScaleField::None; // where the focus goes after a refusal
     int id = -1;
+    // Refused because another user changed or deleted the scale meanwhile:
+    // the views show the store as it now is.
+    bool conflict = false;
 };
 
 // The save: trims the name, runs the three checks in order (only the first
 // failing one is reported), then stores the scale and its nine grades in one
-// transaction: a changed scale ("DUZENLE", compared ignoring case) keeps its
-// grade ids. A store failure is shown with the store's text and nothing is
-// stored. Messages go through the message service with `owner`.
+// transaction: a changed scale ("DUZENLE", compared ignoring case; the form's
+// shown scale) keeps its grade ids. A store failure or a conflict is shown
+// with its text and nothing is stored. Messages go through the message
+// service with `owner`.
 HomeSaveResult SaveHomeScaleForm(DataView& scales, DataView& grades, const QString& mode,
                                  const HomeScaleForm& form, QWidget* owner);
 

@@ -4,6 +4,7 @@
 #include "library/LibrarySearch.h"
 #include "resources/Pictures.h"
 #include "store/DataView.h"
+#include "store/StoreAddress.h"
 #include "ui/BoxCaption.h"
 #include "ui/DataGrid.h"
 #include "ui/Fonts.h"
@@ -13,6 +14,7 @@
 #include "ui/Twips.h"
 #include "ui/WorkingForm.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -51,7 +53,11 @@ QLineEdit* box(QWidget* parent, const char* name, QRect place) {
 } // namespace
 
 std::optional<QVector<library::OtherScale>> ReadScaleLibrary(const QString& databasePath, QWidget* owner) {
-    const QString path = QFileInfo(databasePath).dir().filePath(QStringLiteral("KUTUPHANE.zolcek"));
+    // Beside the database file; a server's clerks each have it beside the program.
+    const QString folder = StoreAddress::Parse(databasePath).engine == StoreEngine::SQLite
+                               ? QFileInfo(databasePath).absolutePath()
+                               : QCoreApplication::applicationDirPath();
+    const QString path = QDir(folder).filePath(QStringLiteral("KUTUPHANE.zolcek"));
     library::ReadResult read = library::ReadScaleFile(path);
     if (!read.ok()) {
         ShowMessage(read.error, StyleOk, IconStop, owner);

@@ -64,7 +64,8 @@ private:
 };
 
 // Reads the library KUTUPHANE.zolcek of the application folder (the folder of
-// the database). A library that cannot be read is reported and nothing comes back.
+// the database file; with a server, the folder of the program). A library that cannot be read is reported and
+// nothing comes back.
 std::optional<QVector<library::OtherScale>> ReadScaleLibrary(const QString& databasePath, QWidget* owner);
 
 } // namespace zendaro

@@ -108,9 +108,11 @@ void OtherScaleEditor::clearScaleBoxes() {
 }
 
 void OtherScaleEditor::ShowSelectedScale() {
+    shown_.reset();
     if (scales_.RecordCount() == 0 || scales_.CurrentRow() < 0)
         return;
     try {
+        shown_ = ReadShownScale(scales_);
         c_.name->setText(scales_.Field(QStringLiteral("olcek_adi")).toString());
         c_.name->setCursorPosition(0); // the name from its start
         const int system =
@@ -124,9 +126,24 @@ void OtherScaleEditor::ShowSelectedScale() {
         ui_.gradeView->setColumnShown(0, system == LetterSystem);
         grades_.SetRecordSource(queries::Q4(scales_.Field(QStringLiteral("id")).toLongLong()));
         grades_.Refresh();
+    } catch (const ScaleConflict& gone) {
+        ShowMessage(gone.text(), StyleOk, IconStop, this);
+        showListAsStored();
     } catch (const StoreError& error) {
         ShowMessage(error.text(), StyleOk, IconStop, this);
     }
+}
+
+void OtherScaleEditor::showListAsStored() {
+    try {
+        scales_.Refresh();
+    } catch (const StoreError& error) {
+        ShowMessage(error.text(), StyleOk, IconStop, this);
+        return;
+    }
+    clearScaleBoxes();
+    ui_.scaleList->redraw();
+    ShowSelectedScale();
 }
 
 void OtherScaleEditor::startAdding() {
@@ -179,8 +196,10 @@ void OtherScaleEditor::deleteScale() {
         const QString name = scales_.Field(QStringLiteral("olcek_adi")).toString();
         if (ShowMessage(DeleteQuestion(name), StyleYesNo, IconStop, this) == ResultHayir)
             return;
+        if (!shown_)
+            throw StoreError(QStringLiteral("Silinecek ölçek seçili değil."));
         ui_.gradeView->hide();
-        DeleteCurrentScale(scales_, grades_);
+        DeleteCurrentScale(scales_, grades_, *shown_);
     } catch (const StoreError& error) {
         // The store has undone the deletion; the list shows the file as it is.
         ShowMessage(error.text(), StyleOk, IconStop, this);
@@ -233,6 +252,7 @@ void OtherScaleEditor::SaveScale() {
     form.systemText = c_.gradingSystem->currentText();
     form.maxFail = entry_->maxFailGrade();
     form.maxFailAsStored = entry_->maxFailAsStored();
+    form.shown = shown_;
 
     const OtherSaveResult result =
         SaveOtherScaleForm(scales_, grades_, form, entry_->grades(), settings_, this, [this] {
@@ -252,6 +272,10 @@ void OtherScaleEditor::SaveScale() {
         break;
     case OtherScaleField::None:
         break;
+    }
+    if (result.conflict) {
+        backToBrowsing(); // the store as it now is: the changed scale, or the list without it
+        return;
     }
     if (!result.saved) {
         // The statuses and step numbers the save gave the list are shown.

@@ -4,6 +4,7 @@
 #include "OtherScaleLayout.h"
 #include "conversion/RegionalSettings.h"
 #include "store/DataView.h"
+#include "store/ScaleRevision.h"
 #include "ui/WorkingForm.h"
 
 namespace zendaro {
@@ -45,6 +46,7 @@ private:
     void applyState(State state);
     void clearScaleBoxes();
     void backToBrowsing();
+    void showListAsStored(); // after a conflict: the list read again, its current scale shown
 
     void startAdding();
     void startEditing();
@@ -61,6 +63,9 @@ private:
     OtherScaleControls c_;
     OtherScaleEntry* entry_ = nullptr;
     State state_ = State::Browsing;
+    // The scale the boxes show, as read for them; its save and delete are
+    // refused when another user changed it since.
+    std::optional<ShownScale> shown_;
 };
 
 } // namespace zendaro

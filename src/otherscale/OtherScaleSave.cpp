@@ -101,10 +101,15 @@ OtherSaveResult SaveOtherScaleForm(DataView& scales, DataView& grades, const Oth
 
     const bool changing = EqualsIgnoringCaseTr(form.mode, EditMode());
     try {
-        result.id = SaveOtherScale(scales, grades, changing,
+        if (changing && !form.shown)
+            throw StoreError(QStringLiteral("Değiştirilecek ölçek seçili değil."));
+        result.id = SaveOtherScale(scales, grades, changing ? form.shown : std::nullopt,
                                    OtherScaleRow(result.trimmedName, form.systemText, summary),
                                    OtherGradeRows(list, settings));
         result.saved = true;
+    } catch (const ScaleConflict& conflict) {
+        ShowMessage(conflict.text(), StyleOk, IconStop, owner);
+        result.conflict = true;
     } catch (const StoreError& error) {
         ShowMessage(error.text(), StyleOk, IconStop, owner);
     }

@@ -25,6 +25,8 @@ struct OtherScaleForm {
     // An edited scale whose max fail grade the user has not changed: `maxFail`
     // is the one it was stored with, and its rows keep their statuses.
     bool maxFailAsStored = false;
+    // The scale being edited as the editor showed it (mode "DUZENLE").
+    std::optional<ShownScale> shown;
 };
 
 // Where the focus goes after a refused save.
@@ -35,6 +37,9 @@ struct OtherSaveResult {
     QString trimmedName;                           // what the name box holds afterwards
     OtherScaleField focus = OtherScaleField::None; // after a refusal
     int id = -1;                                   // the stored scale's id
+    // Refused because another user changed or deleted the scale meanwhile:
+    // the views show the store as it now is.
+    bool conflict = false;
 };
 
 // The scale row of a summarised list.
@@ -57,7 +62,9 @@ QVector<WorkingGrade> WorkingGradesOf(const DataView& grades, bool letterSystem)
 // are written into it), asks when the max fail grade is no grade of the list
 // ("Hayır" ends the save with nothing written), then runs `beforeWriting` and
 // stores the scale and its grades in one transaction: a new scale, or, in
-// "DUZENLE" mode, the current scale of `scales` with all-new grade rows.
+// "DUZENLE" mode, the current scale of `scales` (the form's shown scale,
+// refused when another user changed or deleted it since) with all-new grade
+// rows.
 // Before the checks the rows are re-marked under the max fail grade, unless
 // the max fail grade is as stored and the statuses already form a pass block
 // above a fail block: saving an edit never changes a status the user did not

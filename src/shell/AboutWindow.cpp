@@ -6,6 +6,7 @@
 #include "ui/tvShape.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -41,7 +42,7 @@ const Credit Credits[] = {
 
 } // namespace
 
-AboutWindow::AboutWindow(QWidget* owner)
+AboutWindow::AboutWindow(QWidget* owner, const QString& store)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), shape_(new tvShape(this)),
       timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("FRMABOUT"));
@@ -90,6 +91,24 @@ AboutWindow::AboutWindow(QWidget* owner)
         addLabel(credit.person, QRect(196, y, 360, 20), text, darkBlue);
         addLabel(credit.department, QRect(196, y + 19, 360, 20), text, darkBlue);
         y += 46;
+    }
+    if (!store.isEmpty()) {
+        // One line under the credits; a long path is cut in its middle, the
+        // whole of it in the tooltip.
+        const QString line = QStringLiteral("Veritabanı: ") + store;
+        const QRect place(40, y + 2, 516, 18);
+        store_ = new QLabel(shape_);
+        store_->setObjectName(QStringLiteral("LBL_VERITABANI"));
+        store_->setTextFormat(Qt::PlainText);
+        store_->setFont(text);
+        QPalette palette = store_->palette();
+        palette.setColor(QPalette::WindowText, darkBlue);
+        store_->setPalette(palette);
+        store_->setGeometry(place);
+        store_->setText(QFontMetrics(text).elidedText(line, Qt::ElideMiddle, place.width()));
+        store_->setToolTip(line);
+        store_->setAccessibleName(line);
+        store_->installEventFilter(this);
     }
 
     timer_->setObjectName(QStringLiteral("Timer1"));

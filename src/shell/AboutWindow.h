@@ -13,15 +13,19 @@ class tvShape;
 // FRMABOUT: a borderless window that is exactly its gradient shape
 // `MainShpe`, with the program's name, its purpose, the credits and two
 // pictures (`Image1`, numbers 0 and 1) that swap every half second while the
-// window is active. A left click anywhere closes it.
+// window is active. A left click anywhere closes it. Under the credits, the
+// store this run uses (`LBL_VERITABANI`): the file's path or the server.
 class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit AboutWindow(QWidget* owner = nullptr);
+    // `store`: what StoreAddress::description() says of the store in use; the
+    // line is left out when empty.
+    explicit AboutWindow(QWidget* owner = nullptr, const QString& store = QString());
 
     tvShape* shape() const { return shape_; }
     QLabel* picture(int index) const { return pictures_[index]; }
     const QList<QLabel*>& labels() const { return labels_; }
+    QLabel* storeLine() const { return store_; }
     QTimer* timer() const { return timer_; }
 
     // One tick of `Timer1`: the visible picture gives way to the other.
@@ -39,6 +43,7 @@ private:
     QLabel* pictures_[2];
     QList<QLabel*> labels_;
     QTimer* timer_;
+    QLabel* store_ = nullptr;
 };
 
 } // namespace zendaro

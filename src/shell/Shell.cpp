@@ -4,7 +4,11 @@
 #include "shell/HelpTarget.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainMenu.h"
+#include "shell/PasswordWindow.h"
 #include "shell/Startup.h"
+#include "shell/StoreStart.h"
+#include "store/ServerLogin.h"
+#include "store/StoreSettings.h"
 #include "ui/MessageService.h"
 
 #include <QApplication>
@@ -16,6 +20,7 @@ namespace zendaro {
 Shell::Shell(QString appFolder, QObject* parent) : QObject(parent), appFolder_(std::move(appFolder)) {}
 
 Shell::~Shell() {
+    SetServerPasswordPrompt({});
     delete working_;
     delete menu_;
 }
@@ -34,7 +39,20 @@ bool Shell::start() {
         return false;
     }
     regional_ = *read;
+    const StoreChoice choice = ReadStoreChoice(appFolder_);
+    if (!choice.problem.isEmpty()) {
+        started_ = -1;
+        ShowMessage(choice.problem, StyleOk, IconStop, nullptr);
+        return false;
+    }
+    store_ = choice.address.text();
     started_ = 1;
+    // A server that wants a password no place of libpq's holds: asked once
+    // in this run, over the window in front.
+    SetServerPasswordPrompt([this](const StoreAddress& server, bool wrongBefore) {
+        QWidget* owner = QApplication::activeWindow();
+        return AskServerPassword(server, wrongBefore, owner ? owner : menu_.data());
+    });
 
     menu_ = new MainMenu;
     connect(menu_, &MainMenu::openRequested, this, &Shell::openWindow);
@@ -51,7 +69,7 @@ void Shell::checkSchema() {
     if (schemaChecked_)
         return;
     schemaChecked_ = true;
-    schema_ = UpgradeSchema(appFolder_ + QStringLiteral("/donustur.evk"));
+    schema_ = CheckStoreSchema(store_);
     if (!schema_.message.isEmpty() && menu_ && menu_->isVisible()) {
         const int icon = schema_.kind == SchemaState::Kind::Newer ? IconInfo : IconStop;
         ShowMessage(schema_.message, StyleOk, icon, menu_);
@@ -67,7 +85,7 @@ void Shell::handOver(WorkingWindow which, const QVariant& handOver) {
     if (factory == factories_.constEnd() || !*factory)
         return;
     checkSchema();
-    const WindowContext context{*this, regional_, appFolder_, handOver, &schema_};
+    const WindowContext context{*this, regional_, appFolder_, store_, handOver, &schema_};
     QWidget* window = (*factory)(context);
     if (!window)
         return;
@@ -112,7 +130,7 @@ void Shell::showHelp(const QString& anchor, QWidget* owner) {
 }
 
 void Shell::showAbout(QWidget* owner) {
-    AboutWindow about(owner);
+    AboutWindow about(owner, StoreAddress::Parse(store_).description());
     about.exec();
     giveBackTheKeyboard(owner);
 }

@@ -19,6 +19,7 @@ struct WindowContext {
     Navigator& navigator;
     const RegionalSettings& regional;
     QString appFolder; // the folder of the executable, donustur.evk and HELP/
+    QString store;     // the store every data view is given: donustur.evk or the server of zendaro.ini
     QVariant handOver; // what another window handed over (Navigator::handOver), else null
     // What the start-up upgrade of donustur.evk came to: conversion files may
     // be used when schema->filesUsable(); otherwise schema->message says why.
@@ -44,20 +45,25 @@ public:
 
     // Start-up: reads the regional separators. When they cannot be read, tells
     // the user with the plain standard box and returns false; no window is
-    // shown. Otherwise builds the main menu, shows it centred and returns true;
-    // the upgrade of donustur.evk follows once the event loop runs (the menu
-    // does not wait for it). Runs once; later calls return the first answer.
+    // shown. Then reads zendaro.ini: a file that cannot be understood is told
+    // in the program's own box, and start() returns false. Otherwise builds
+    // the main menu, shows it centred and returns true; the check of the store
+    // follows once the event loop runs (the menu does not wait for it). Runs
+    // once; later calls return the first answer.
     bool start();
 
-    // Brings donustur.evk of the application folder to this program's schema
-    // version, once per run, and shows the outcome's message (a newer or an
-    // unusable file) over the main menu. start() queues it; a working window
-    // that opens first runs it before it is made.
+    // Brings the store (donustur.evk of the application folder, or the server
+    // zendaro.ini names) to this program's schema version, once per run, and
+    // shows the outcome's message (a newer or an unusable store, a server
+    // without ZENDARO's tables) over the main menu. start() queues it; a
+    // working window that opens first runs it before it is made.
     void checkSchema();
     // The outcome of checkSchema(); null before it ran.
     const SchemaState* schema() const { return schemaChecked_ ? &schema_ : nullptr; }
 
     const QString& appFolder() const { return appFolder_; }
+    // The store of this run (known once start() has read zendaro.ini).
+    const QString& store() const { return store_; }
     const RegionalSettings& regional() const { return regional_; }
     MainMenu* mainMenu() const { return menu_.data(); }
     QWidget* workingWindow() const { return working_.data(); }
@@ -80,6 +86,7 @@ private:
     void giveBackTheKeyboard(QWidget* owner);
 
     QString appFolder_;
+    QString store_;
     RegionalSettings regional_;
     QHash<WorkingWindow, WindowFactory> factories_;
     QPointer<MainMenu> menu_;

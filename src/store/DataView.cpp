@@ -1,5 +1,7 @@
 #include "DataView.h"
 
+#include "EngineSql.h"
+#include "ServerSchema.h"
 #include "StoreConnection.h"
 
 #include <QRegularExpression>
@@ -34,11 +36,24 @@ void bindChanged(QSqlQuery& query, int position, const QVariant& value) {
         query.bindValue(position, value);
 }
 
-// A view only reads: its query is a SELECT; writes go through Update and Delete.
+// A value as read: the server's driver gives a BIGINT that is not negative
+// as an unsigned number; the store's whole numbers are signed, as a file
+// gives them.
+QVariant storeValue(QVariant value) {
+    if (value.typeId() == QMetaType::ULongLong)
+        value = QVariant(value.toLongLong());
+    return value;
+}
+
+// A view only reads: its query is one SELECT; writes go through Update and
+// Delete. (A server would run a second statement after a ";" when the text
+// is prepared, where a file refuses it.)
 void requireSelect(const QString& query) {
     static const QRegularExpression select(QStringLiteral("^\\s*(SELECT|WITH)\\b"),
                                            QRegularExpression::CaseInsensitiveOption);
-    if (!select.match(query).hasMatch())
+    static const QRegularExpression quotedText(QStringLiteral("'[^']*'|\"[^\"]*\""));
+    static const QRegularExpression secondStatement(QStringLiteral(";\\s*\\S"));
+    if (!select.match(query).hasMatch() || QString(query).remove(quotedText).contains(secondStatement))
         throw StoreError(QStringLiteral("Görünümün sorgusu bir SELECT sorgusu değil: %1").arg(query));
 }
 
@@ -92,7 +107,7 @@ void DataView::Refresh() {
         while (query.next()) {
             QSqlRecord row(layout);
             for (int i = 0; i < columns; ++i)
-                row.setValue(i, query.value(i));
+                row.setValue(i, storeValue(query.value(i)));
             rows.append(std::move(row));
         }
         if (query.lastError().isValid())
@@ -114,6 +129,10 @@ void DataView::loaded(const QSqlRecord& layout, QVector<QSqlRecord> rows) {
         updateSql_.clear();
         findSql_.clear();
         fieldNames_ = std::move(names);
+        // What the view names them (the statements keep the store's names).
+        spelledNames_ = connection()->engine() == StoreEngine::PostgreSQL
+                            ? FileSpelling(recordSource_, fieldNames_)
+                            : fieldNames_;
         fieldLookups_.clear();
     }
     loadedSource_ = recordSource_;
@@ -152,9 +171,9 @@ void DataView::RefreshAndDeleteAll() {
     }
     loaded(layout, {});
     const int idColumn = requireField(kIdField);
-    QSqlQuery& erase =
-        connection()->prepared(QStringLiteral("DELETE FROM %1 WHERE id IN (SELECT %2 FROM (%3))")
-                                   .arg(writeTable(), quoted(fieldNames_.at(idColumn)), loadedSource_));
+    QSqlQuery& erase = connection()->prepared(
+        QStringLiteral("DELETE FROM %1 WHERE id IN (SELECT %2 FROM (%3) AS zendaro_view)")
+            .arg(writeTable(), quoted(fieldNames_.at(idColumn)), loadedSource_));
     bool ok = false;
     QSqlError error;
     {
@@ -226,7 +245,7 @@ void DataView::SetCurrentRow(int row) {
 }
 
 QStringList DataView::FieldNames() const {
-    return fieldNames_;
+    return spelledNames_;
 }
 
 int DataView::fieldIndex(const QString& name) const {
@@ -258,7 +277,7 @@ bool DataView::FindFirst(const QString& criterion, const QVariantList& values) {
     // The store evaluates the criterion on the view's own query, so the same
     // comparison rules (column types, collations) apply as in the query.
     if (findSql_.isEmpty() || criterion != findCriterion_) {
-        findSql_ = QStringLiteral("SELECT %1 FROM (%2) WHERE %3")
+        findSql_ = QStringLiteral("SELECT %1 FROM (%2) AS zendaro_view WHERE %3")
                        .arg(quoted(layout_.fieldName(idColumn)), loadedSource_, criterion);
         findCriterion_ = criterion;
     }
@@ -335,16 +354,50 @@ void DataView::dropPending() {
     pendingSet_.clear();
 }
 
+QString DataView::TableName() const {
+    static const QRegularExpression from(QStringLiteral("\\bFROM\\s+([A-Za-z_][A-Za-z0-9_]*)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const auto match = from.match(loadedSource_);
+    if (!match.hasMatch())
+        throw StoreError(QStringLiteral("Bu görünümün sorgusu yazılacak tabloyu belirtmiyor."));
+    return match.captured(1);
+}
+
 const QString& DataView::writeTable() const {
-    if (writeTable_.isEmpty()) {
-        static const QRegularExpression from(QStringLiteral("\\bFROM\\s+([A-Za-z_][A-Za-z0-9_]*)"),
-                                             QRegularExpression::CaseInsensitiveOption);
-        const auto match = from.match(loadedSource_);
-        if (!match.hasMatch())
-            throw StoreError(QStringLiteral("Bu görünümün sorgusu yazılacak tabloyu belirtmiyor."));
-        writeTable_ = quoted(match.captured(1));
-    }
+    if (writeTable_.isEmpty())
+        writeTable_ = quoted(TableName());
     return writeTable_;
+}
+
+bool DataView::RereadCurrentRow() {
+    if (current_ < 0)
+        throw StoreError(noCurrentRowText());
+    dropPending();
+    const int idColumn = requireField(kIdField);
+    QSqlQuery& query =
+        connection()->prepared(QStringLiteral("SELECT * FROM (%1) AS zendaro_view WHERE %2 = ?")
+                                   .arg(loadedSource_, quoted(fieldNames_.at(idColumn))));
+    QSqlRecord row = rows_.at(current_);
+    bool found = false;
+    {
+        const StatementUse use(query);
+        bindAll(query, loadedValues_);
+        query.bindValue(static_cast<int>(loadedValues_.size()), row.value(idColumn));
+        if (!query.exec())
+            throw StoreError(StoreErrorText(query.lastError()));
+        found = query.next();
+        if (found) {
+            for (int i = 0; i < row.count(); ++i)
+                row.setValue(i, query.value(i));
+        } else if (query.lastError().isValid()) {
+            throw StoreError(StoreErrorText(query.lastError()));
+        }
+    }
+    if (!found)
+        return false;
+    rows_[current_] = row;
+    emit rowChanged(current_);
+    return true;
 }
 
 void DataView::bindPending(QSqlQuery& query) const {
@@ -360,6 +413,13 @@ qint64 DataView::Update() {
         throw StoreError(QStringLiteral("Kaydedilecek değişiklik yok (önce AddNew ya da Edit)."));
     const int written = static_cast<int>(std::count(pendingSet_.cbegin(), pendingSet_.cend(), true));
     auto store = connection();
+    if (store->engine() == StoreEngine::PostgreSQL) {
+        QVariantList texts;
+        for (int i = 0; i < pendingSet_.size(); ++i)
+            if (pendingSet_.at(i))
+                texts << pendingRow_.value(i);
+        RequireStorableTexts(store->engine(), texts);
+    }
     qint64 id = 0;
     if (pending_ == Pending::New) {
         // One statement for every row written with the same fields.
@@ -439,6 +499,77 @@ qint64 DataView::Update() {
     dropPending();
     emit rowChanged(current_);
     return id;
+}
+
+void DataView::AddRows(const QStringList& fields, const QVector<QVariantList>& rows) {
+    auto store = connection();
+    if (store->engine() == StoreEngine::SQLite) {
+        // A file answers at once: one kept statement, a row at a time.
+        for (const QVariantList& row : rows) {
+            AddNew();
+            for (int i = 0; i < fields.size(); ++i)
+                SetField(fields.at(i), row.at(i));
+            Update();
+        }
+        return;
+    }
+    if (layout_.isEmpty())
+        throw StoreError(QStringLiteral("Görünümün alanları yok; önce sorgu çalıştırılmalı."));
+    dropPending();
+    QVector<int> columns;
+    QStringList names;
+    for (const QString& field : fields) {
+        if (field.compare(kIdField, Qt::CaseInsensitive) == 0)
+            throw StoreError(QStringLiteral("\"id\" alanını veritabanı atar; yazılamaz."));
+        columns << requireField(field);
+        names << quoted(fieldNames_.at(columns.last()));
+    }
+    const int idColumn = fieldIndex(kIdField);
+    const QString rowPlaces = QLatin1Char('(') +
+                              QStringList(fields.size(), QStringLiteral("?")).join(QLatin1Char(',')) +
+                              QLatin1Char(')');
+    // Well below the server's limit of 65,535 values a statement.
+    const int perStatement = std::max(1, 5000 / std::max(1, static_cast<int>(fields.size())));
+    const int count = static_cast<int>(rows.size());
+    for (int first = 0; first < count; first += perStatement) {
+        const int batch = std::min(perStatement, count - first);
+        QString sql =
+            QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(writeTable(), names.join(QLatin1Char(','))) +
+            QStringList(batch, rowPlaces).join(QLatin1Char(','));
+        if (idColumn >= 0)
+            sql += QStringLiteral(" RETURNING ") + quoted(fieldNames_.at(idColumn));
+        QSqlQuery& query = store->prepared(sql);
+        QVector<qint64> ids;
+        QSqlError error;
+        bool ok = false;
+        {
+            const StatementUse use(query);
+            int position = 0;
+            for (int row = first; row < first + batch; ++row) {
+                for (const QVariant& value : rows.at(row))
+                    query.bindValue(position++, value);
+            }
+            ok = query.exec();
+            error = query.lastError();
+            while (ok && query.next())
+                ids << query.value(0).toLongLong();
+        }
+        if (!ok)
+            throw StoreError(StoreErrorText(error));
+        // A statement's rows take their ids in the order of its values.
+        std::sort(ids.begin(), ids.end());
+        for (int row = first; row < first + batch; ++row) {
+            QSqlRecord record = layout_;
+            record.clearValues();
+            for (int i = 0; i < columns.size(); ++i)
+                record.setValue(columns.at(i), rows.at(row).at(i));
+            if (idColumn >= 0 && row - first < ids.size())
+                record.setValue(idColumn, ids.at(row - first));
+            rows_.append(std::move(record));
+        }
+    }
+    invalidateIdIndex();
+    emit rowsReset();
 }
 
 void DataView::Delete() {

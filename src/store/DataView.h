@@ -81,6 +81,11 @@ public:
     // its id and is added at the end of the rows; the current row does not
     // move. After an Edit the changed row stays current.
     qint64 Update();
+    // Adds rows at the end as AddNew, SetField of each of `fields` and Update
+    // would, one row after another: each receives its id, the current row
+    // does not move. On a server many rows go in one statement (a statement
+    // per row would cost a round trip each).
+    void AddRows(const QStringList& fields, const QVector<QVariantList>& rows);
     void Delete(); // removes the current row at once; no current row until the next move
     // Removes every row the view holds from the file at once and leaves the
     // view empty (BOF and EOF true).
@@ -94,6 +99,12 @@ public:
     // added through it exactly the rows its query returns, in its order, with
     // values of the kinds the store gives back.
     void AcceptHeldRows();
+    // Reads the current row again from the store (by its id, through the
+    // view's own query) and emits rowChanged. Returns false, leaving the row
+    // as it was, when the store no longer holds it.
+    bool RereadCurrentRow();
+    // The table the view writes: the one named after FROM in its query.
+    QString TableName() const;
     void CancelUpdate();
     bool IsPending() const { return pending_ != Pending::None; }
 
@@ -130,8 +141,9 @@ private:
     QVariantList sourceValues_;
     QString loadedSource_; // the query (and values) that produced rows_
     QVariantList loadedValues_;
-    QSqlRecord layout_;      // the field names of the last Refresh
-    QStringList fieldNames_; // the same names, for lookups
+    QSqlRecord layout_;        // the field names of the last Refresh
+    QStringList fieldNames_;   // the same names, for lookups
+    QStringList spelledNames_; // as the file spells them (FieldNames)
     // Names as callers spell them, found before, with their index: a short
     // list, searched before the case-insensitive search of the fields.
     mutable QVector<std::pair<QString, int>> fieldLookups_;

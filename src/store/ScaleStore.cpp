@@ -78,11 +78,21 @@ qint64 runProcedure(DataView& scales, DataView& grades, const std::function<qint
     return id;
 }
 
-// The scale row: a new one, or the current one opened for change. Returns the id.
-qint64 storeScaleRow(DataView& scales, bool changeCurrent, const std::function<void()>& writeFields) {
-    if (changeCurrent) {
-        if (scales.CurrentRow() < 0)
-            throw StoreError(QStringLiteral("Değiştirilecek ölçek seçili değil."));
+// The current scale of `scales` must be the one its editor showed.
+void requireShown(const DataView& scales, const ShownScale& shown, const QString& noneText) {
+    if (scales.CurrentRow() < 0)
+        throw StoreError(noneText);
+    if (scales.Field(QStringLiteral("id")).toLongLong() != shown.id())
+        throw StoreError(QStringLiteral("Seçili ölçek, ekranda gösterilen ölçek değil."));
+}
+
+// The scale row: a new one, or the current one (as shown) opened for change.
+// Returns the id.
+qint64 storeScaleRow(DataView& scales, const std::optional<ShownScale>& changing,
+                     const std::function<void()>& writeFields) {
+    if (changing) {
+        requireShown(scales, *changing, QStringLiteral("Değiştirilecek ölçek seçili değil."));
+        ClaimShownScale(scales, *changing, ScaleWrite::Save);
         scales.Edit();
     } else {
         scales.AddNew();
@@ -101,10 +111,11 @@ void DeleteAllRows(DataView& view) {
     transaction.commit();
 }
 
-int SaveHomeScale(DataView& scales, DataView& grades, bool changeCurrent, const HomeScaleValues& scale,
-                  const QVector<HomeGradeValues>& ladder) {
+int SaveHomeScale(DataView& scales, DataView& grades, const std::optional<ShownScale>& changing,
+                  const HomeScaleValues& scale, const QVector<HomeGradeValues>& ladder) {
+    const bool changeCurrent = changing.has_value();
     const auto body = [&]() -> qint64 {
-        const qint64 id = storeScaleRow(scales, changeCurrent, [&] {
+        const qint64 id = storeScaleRow(scales, changing, [&] {
             scales.SetField(QStringLiteral("olcek_adi"), scale.olcekAdi);
             scales.SetField(QStringLiteral("egitim_duzeyi"), scale.egitimDuzeyi);
             scales.SetField(QStringLiteral("max_GN"), scale.maxGN);
@@ -145,10 +156,10 @@ int SaveHomeScale(DataView& scales, DataView& grades, bool changeCurrent, const 
     return static_cast<int>(runProcedure(scales, grades, body, afterwards));
 }
 
-int SaveOtherScale(DataView& scales, DataView& grades, bool changeCurrent, const OtherScaleValues& scale,
-                   const QVector<OtherGradeValues>& list) {
+int SaveOtherScale(DataView& scales, DataView& grades, const std::optional<ShownScale>& changing,
+                   const OtherScaleValues& scale, const QVector<OtherGradeValues>& list) {
     const auto body = [&]() -> qint64 {
-        const qint64 id = storeScaleRow(scales, changeCurrent, [&] {
+        const qint64 id = storeScaleRow(scales, changing, [&] {
             scales.SetField(QStringLiteral("olcek_adi"), scale.olcekAdi);
             scales.SetField(QStringLiteral("not_sistemi"), scale.notSistemi);
             scales.SetField(QStringLiteral("Max_GN"), scale.maxGN);
@@ -162,16 +173,14 @@ int SaveOtherScale(DataView& scales, DataView& grades, bool changeCurrent, const
         // order: the view then holds exactly what its query returns.
         grades.SetRecordSource(queries::Q4(id));
         grades.RefreshAndDeleteAll();
-        for (const OtherGradeValues& grade : list) {
-            grades.AddNew();
-            // Values of the kinds the store gives back (whole numbers as 64-bit).
-            grades.SetField(QStringLiteral("olcek_id"), id);
-            grades.SetField(QStringLiteral("harf_notu"), grade.harfNotu);
-            grades.SetField(QStringLiteral("sayisal_not"), grade.sayisalNot);
-            grades.SetField(QStringLiteral("durum"), grade.durum);
-            grades.SetField(QStringLiteral("adim_no"), qint64{grade.adimNo});
-            grades.Update();
-        }
+        QVector<QVariantList> rows;
+        rows.reserve(list.size());
+        // Values of the kinds the store gives back (whole numbers as 64-bit).
+        for (const OtherGradeValues& grade : list)
+            rows.append({id, grade.harfNotu, grade.sayisalNot, grade.durum, qint64{grade.adimNo}});
+        grades.AddRows({QStringLiteral("olcek_id"), QStringLiteral("harf_notu"),
+                        QStringLiteral("sayisal_not"), QStringLiteral("durum"), QStringLiteral("adim_no")},
+                       rows);
         return id;
     };
     const auto afterwards = [&](qint64 id) {
@@ -182,11 +191,11 @@ int SaveOtherScale(DataView& scales, DataView& grades, bool changeCurrent, const
     return static_cast<int>(runProcedure(scales, grades, body, afterwards));
 }
 
-void DeleteCurrentScale(DataView& scales, DataView& grades) {
+void DeleteCurrentScale(DataView& scales, DataView& grades, const ShownScale& shown) {
     const auto body = [&]() -> qint64 {
-        if (scales.CurrentRow() < 0)
-            throw StoreError(QStringLiteral("Silinecek ölçek seçili değil."));
-        const qint64 id = scales.Field(QStringLiteral("id")).toLongLong();
+        requireShown(scales, shown, QStringLiteral("Silinecek ölçek seçili değil."));
+        ClaimShownScale(scales, shown, ScaleWrite::Delete);
+        const qint64 id = shown.id();
         // The grade view shows the file as it is inside the transaction, and
         // must hold this scale's grades: deleting another scale's grades
         // would lose them.

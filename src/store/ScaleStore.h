@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ScaleRevision.h"
+
 #include <QString>
 #include <QVector>
+#include <optional>
 
 namespace zendaro {
 
@@ -53,29 +56,32 @@ struct OtherGradeValues {
 // again) and the StoreError is rethrown. The views' signals are held while a
 // procedure runs; the final Refresh announces the result once.
 
-// Saves a home scale: a new scale row (changeCurrent false) or the current row
-// of `scales` changed in place (changeCurrent true), then its grades in ladder
-// order. A changed scale keeps its grade rows and their ids, overwritten in id
-// order (a missing row is added, a surplus one removed). Afterwards the grade
-// view holds the scale's grades (Q2) and the saved scale is current in
-// `scales`. Returns the scale's id.
-int SaveHomeScale(DataView& scales, DataView& grades, bool changeCurrent, const HomeScaleValues& scale,
-                  const QVector<HomeGradeValues>& ladder);
+// Saves a home scale: a new scale row (`changing` empty) or the current row
+// of `scales` changed in place (`changing`: that scale as its editor showed
+// it; refused with ScaleConflict when another user changed or deleted it
+// since), then its grades in ladder order. A changed scale keeps its grade rows and their ids, overwritten in
+// id order (a missing row is added, a surplus one removed). Afterwards the grade view holds the scale's
+// grades (Q2) and the saved scale is current in `scales`. Returns the scale's id.
+int SaveHomeScale(DataView& scales, DataView& grades, const std::optional<ShownScale>& changing,
+                  const HomeScaleValues& scale, const QVector<HomeGradeValues>& ladder);
 
 // Saves an other scale: the scale row as above, then its old grade rows
 // deleted and the given grades added in list order, so a changed scale gets
 // entirely new grade ids. Afterwards the grade view holds the scale's grades
 // (Q4) and the saved scale is current. Returns the scale's id.
-int SaveOtherScale(DataView& scales, DataView& grades, bool changeCurrent, const OtherScaleValues& scale,
-                   const QVector<OtherGradeValues>& list);
+int SaveOtherScale(DataView& scales, DataView& grades, const std::optional<ShownScale>& changing,
+                   const OtherScaleValues& scale, const QVector<OtherGradeValues>& list);
 
 // Deletes every row of a view (one transaction).
 void DeleteAllRows(DataView& view);
 
-// Deletes the current scale of `scales`: first every row of `grades`, which
-// must hold that scale's grades (its olcek_id), then the scale row; then both
-// views are refreshed. Throws StoreError when there is no current scale or
-// when the grade view holds grades of another scale (nothing is deleted).
-void DeleteCurrentScale(DataView& scales, DataView& grades);
+// Deletes the current scale of `scales`, `shown` as its editor showed it:
+// first every row of `grades`, which must hold that scale's grades (its
+// olcek_id), then the scale row; then both views are refreshed. Throws
+// ScaleConflict when another user changed or deleted the scale since it was
+// shown, StoreError when there is no current scale, when it is not the one
+// shown or when the grade view holds grades of another scale (nothing is
+// deleted).
+void DeleteCurrentScale(DataView& scales, DataView& grades, const ShownScale& shown);
 
 } // namespace zendaro

@@ -233,6 +233,8 @@ private slots:
     void failures() {
         QFETCH(QString, status);
         QFETCH(QString, breakSql);
+        if (TestDatabase::onServer() && QByteArray(QTest::currentDataTag()).endsWith("not a number"))
+            QSKIP("about the file itself: only a file's number column can hold a text");
         RecordingMessages messages;
         std::unique_ptr<TestDatabase> broken;
         if (!breakSql.isEmpty())

@@ -19,6 +19,7 @@
 #include "shell/AboutWindow.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainMenu.h"
+#include "shell/PasswordWindow.h"
 #include "shell/Shell.h"
 #include "store/DataView.h"
 #include "store/Queries.h"
@@ -211,6 +212,11 @@ std::unique_ptr<QWidget> makeWindow(const QString& name, const QString& database
         return std::make_unique<HelpWindow>();
     if (name == QLatin1String("FRMABOUT"))
         return std::make_unique<AboutWindow>();
+    if (name == QLatin1String("FRMPAROLA"))
+        return std::make_unique<PasswordWindow>(StoreAddress::Server(QStringLiteral("db.ofis"), 0,
+                                                                     QStringLiteral("zendaro"),
+                                                                     QStringLiteral("memur")),
+                                                false);
     auto box = std::make_unique<MsgForm>();
     box->MyMessage = QStringLiteral("Ölçeği bu haliyle kaydetmek ister misiniz?");
     box->MyFlag = 9;
@@ -232,7 +238,7 @@ const QStringList AllWindows{
     QStringLiteral("FRMMAIN"),         QStringLiteral("FRMBIREBIR"),    QStringLiteral("FRMCOGUL"),
     QStringLiteral("FRMDORNELAOLCEK"), QStringLiteral("FRMDIGEROLCEK"), QStringLiteral("FRMHELP"),
     QStringLiteral("FRMABOUT"),        QStringLiteral("MsgForm"),       QStringLiteral("FRMKUTUPHANE"),
-    QStringLiteral("FRMDOSYA"),        QStringLiteral("FRMHESAP")};
+    QStringLiteral("FRMDOSYA"),        QStringLiteral("FRMHESAP"),      QStringLiteral("FRMPAROLA")};
 
 } // namespace
 
@@ -526,6 +532,7 @@ void KeyboardTest::tabGoesRoundEveryControlInReadingOrder_data() {
     QTest::newRow("explanation") << "FRMHESAP"
                                  << QStringList{"LBL_ACIKLAMA", "DG_DONUSUM_TABLOSU", "BTN_PDF_AKTAR",
                                                 "BTN_KAPAT"};
+    QTest::newRow("server password") << "FRMPAROLA" << QStringList{"TXT_PAROLA", "BTN_TAMAM", "BTN_VAZGEC"};
 }
 
 void KeyboardTest::tabGoesRoundEveryControlInReadingOrder() {

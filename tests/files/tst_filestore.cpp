@@ -183,6 +183,12 @@ void FileStoreTest::savedFileComesBackExactly() {
     c.grade = text;
     c.stored = {true, text, 3.25, 3.5, text, true};
     file.courses = {c, course(QStringLiteral("2"), text, 1)};
+    if (TestDatabase::onServer() && text.contains(QChar(u'\0'))) {
+        // A server's text cannot hold the character: refused, nothing written.
+        QVERIFY_THROWS_EXCEPTION(StoreError, store.save(file));
+        QCOMPARE(db.db.scalar(QStringLiteral("SELECT count(*) FROM donusum_dosyasi")).toInt(), 0);
+        return;
+    }
     store.save(file);
 
     const ConversionFile loaded = store.load(file.id);
@@ -396,7 +402,8 @@ void FileStoreTest::saveKilledMidwayLeavesOldOrNew() {
         QVERIFY(saver.waitForFinished());
         killedAfter += output.count('\n');
 
-        QCOMPARE(db.db.scalar(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+        if (!TestDatabase::onServer()) // the file's own structure; a server keeps its own
+            QCOMPARE(db.db.scalar(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
         FileStore store(db.path());
         const QVector<FileSummary> files = store.list();
         QCOMPARE(files.size(), 3);

@@ -305,9 +305,10 @@ void TestFileWork::refusedEntriesChangeNothing_data() {
     QTest::newRow("no other scale") << qint64(-1) << HomeLadder << "3"
                                     << ""
                                     << "AA" << FileWork::ScalesNotChosenText() << Box::None;
+    // Chosen, but no longer stored: deleted since (by another user).
     QTest::newRow("other scale gone") << qint64(99) << HomeLadder << "3"
                                       << ""
-                                      << "AA" << FileWork::ScalesNotChosenText() << Box::None;
+                                      << "AA" << ScaleDeletedText() << Box::None;
 }
 
 void TestFileWork::refusedEntriesChangeNothing() {

@@ -30,7 +30,7 @@ QByteArray fileBytes(const QString& path) {
 // Every stored value of the scale tables byte for byte (texts as their
 // bytes, numbers as their bits, with their storage class), the tables'
 // definitions and indexes, and the id counters.
-QByteArray scaleTablesDump(const QString& path) {
+QByteArray tablesDump(const QString& path, const QList<QByteArray>& tables) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
         sqlite3_close(db);
@@ -60,14 +60,20 @@ QByteArray scaleTablesDump(const QString& path) {
         }
         sqlite3_finalize(stmt);
     };
-    for (const char* table : kScaleTables) {
-        dump("SELECT * FROM " + QByteArray(table) + " ORDER BY rowid");
-        dump("SELECT type, name, sql FROM sqlite_master WHERE tbl_name = '" + QByteArray(table) +
-             "' ORDER BY name");
+    for (const QByteArray& table : tables) {
+        dump("SELECT * FROM " + table + " ORDER BY rowid");
+        dump("SELECT type, name, sql FROM sqlite_master WHERE tbl_name = '" + table + "' ORDER BY name");
     }
     dump("SELECT * FROM sqlite_sequence ORDER BY name");
     sqlite3_close(db);
     return out;
+}
+
+QByteArray scaleTablesDump(const QString& path) {
+    QList<QByteArray> tables;
+    for (const char* table : kScaleTables)
+        tables << table;
+    return tablesDump(path, tables);
 }
 
 int userVersion(const TestDatabase& db) {
@@ -99,6 +105,7 @@ class SchemaUpgradeTest : public QObject {
 
 private slots:
     void shippedFileGetsTheNewTablesAndKeepsEveryScaleRow();
+    void versionOneFileGetsTheCountersAndKeepsItsFiles();
     void newerFileIsKeptReadOnly();
     void fileThatCannotBeUpgradedStaysAsItWas_data();
     void fileThatCannotBeUpgradedStaysAsItWas();
@@ -118,6 +125,7 @@ void SchemaUpgradeTest::shippedFileGetsTheNewTablesAndKeepsEveryScaleRow() {
     QCOMPARE(userVersion(db), kSchemaVersion);
     QVERIFY(hasTable(db, QStringLiteral("donusum_dosyasi")));
     QVERIFY(hasTable(db, QStringLiteral("donusum_dersi")));
+    QVERIFY(hasTable(db, QStringLiteral("olcek_surumu")));
     QCOMPARE(scaleTablesDump(db.path()), before);
     QCOMPARE(db.scalar(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
 
@@ -127,6 +135,36 @@ void SchemaUpgradeTest::shippedFileGetsTheNewTablesAndKeepsEveryScaleRow() {
     QCOMPARE(second.kind, SchemaState::Kind::Current);
     QCOMPARE(second.foundVersion, kSchemaVersion);
     QVERIFY(second.filesUsable());
+    QCOMPARE(fileBytes(db.path()), upgraded);
+}
+
+// A file of the version before the scales' change counters (conversion files
+// already in it) gets the counters' table alone; its scales and its files stay
+// as they were, and a second opening changes nothing.
+void SchemaUpgradeTest::versionOneFileGetsTheCountersAndKeepsItsFiles() {
+    const TestDatabase db = TestDatabase::copyOfShipped();
+    QCOMPARE(UpgradeSchema(db.path()).kind, SchemaState::Kind::Upgraded);
+    db.exec(QStringLiteral(
+        "DROP TABLE olcek_surumu;"
+        "INSERT INTO donusum_dosyasi (surum, ogrenci_adi, ogrenci_no, program_adi, diger_universite, "
+        "diger_olcek_adi, dornela_olcek_adi, olusturulma, degistirilme, aciklama, ders_sayisi, arama_adi, "
+        "arama_no) VALUES (3, 'Ayşe', '42', 'Fizik', 'Öteki', 'A', 'B', '2026-01-01T00:00:00.000Z', "
+        "'2026-01-02T00:00:00.000Z', '', 0, 'ayşe', '42');"
+        "PRAGMA user_version = 1"));
+    const QList<QByteArray> kept = {"dornela_olcek", "dornela_notlar",  "diger_olcek",
+                                    "diger_notlar",  "donusum_dosyasi", "donusum_dersi"};
+    const QByteArray before = tablesDump(db.path(), kept);
+
+    const SchemaState state = UpgradeSchema(db.path());
+    QCOMPARE(state.kind, SchemaState::Kind::Upgraded);
+    QCOMPARE(state.foundVersion, 1);
+    QCOMPARE(userVersion(db), kSchemaVersion);
+    QVERIFY(hasTable(db, QStringLiteral("olcek_surumu")));
+    QCOMPARE(tablesDump(db.path(), kept), before);
+    QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM olcek_surumu")).toInt(), 0);
+
+    const QByteArray upgraded = fileBytes(db.path());
+    QCOMPARE(UpgradeSchema(db.path()).kind, SchemaState::Kind::Current);
     QCOMPARE(fileBytes(db.path()), upgraded);
 }
 
@@ -150,14 +188,15 @@ void SchemaUpgradeTest::newerFileIsKeptReadOnly() {
     Editor editor(db.path());
     QCOMPARE(editor.scales.RecordCount(), 1);
     try {
-        SaveOtherScale(editor.scales, editor.grades, false,
+        SaveOtherScale(editor.scales, editor.grades, std::nullopt,
                        {QStringLiteral("Yeni"), QStringLiteral("Harf Not"), 0, 0, 0, 0, 1, 1},
                        {{QStringLiteral("A"), 0, QStringLiteral("Geçer"), 1}});
         QFAIL("a save to a newer file did not fail");
     } catch (const StoreError& e) {
         QVERIFY2(e.text().contains(QStringLiteral("salt okunur")), qPrintable(e.text()));
     }
-    QVERIFY_THROWS_EXCEPTION(StoreError, DeleteCurrentScale(editor.scales, editor.grades));
+    QVERIFY_THROWS_EXCEPTION(StoreError,
+                             DeleteCurrentScale(editor.scales, editor.grades, ReadShownScale(editor.scales)));
     QCOMPARE(editor.scales.RecordCount(), 1);
     QCOMPARE(fileBytes(db.path()), before);
 }

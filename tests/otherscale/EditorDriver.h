@@ -100,14 +100,26 @@ struct EditorDriver {
 
     // The database, read directly.
     int count(const QString& sql) { return db.scalar(sql).toInt(); }
+    // Fields of one scale row, joined with "|" (TestDatabase::row).
+    QString scaleFields(const QString& fields, qint64 scaleId) {
+        return db.row(QStringLiteral("SELECT %1 FROM diger_olcek WHERE id=%2").arg(fields).arg(scaleId));
+    }
+    // Numbers written as SQL literals ("10, 1.88, 0"), as scaleFields gives them.
+    static QString exactNumbers(const QString& literals) {
+        QStringList out;
+        for (const QString& literal : literals.split(QLatin1Char(',')))
+            out << TestDatabase::exact(literal.trimmed().toDouble());
+        return out.join(QLatin1Char('|'));
+    }
     // One field of a scale's grades in id order, joined with "|".
     QString gradeColumn(const QString& field, qint64 scaleId) {
-        return db
-            .scalar(QStringLiteral("SELECT group_concat(%1, '|') FROM (SELECT %1 FROM diger_notlar "
-                                   "WHERE olcek_id=%2 ORDER BY id)")
-                        .arg(field)
-                        .arg(scaleId))
-            .toString();
+        QStringList values;
+        for (const QVariant& value :
+             db.column(QStringLiteral("SELECT %1 FROM diger_notlar WHERE olcek_id=%2 ORDER BY id")
+                           .arg(field)
+                           .arg(scaleId)))
+            values << TestDatabase::exact(value);
+        return values.join(QLatin1Char('|'));
     }
 };
 

@@ -360,15 +360,12 @@ void TestOtherScaleEditor::savesALetterScale() {
     QCOMPARE(d.count("SELECT count(*) FROM diger_olcek"), 2);
     const qint64 id = d.db.scalar("SELECT max(id) FROM diger_olcek").toLongLong();
     QVERIFY(id > 5);
-    QCOMPARE(
-        d.db.scalar(QString("SELECT olcek_adi || '|' || not_sistemi || '|' || Max_GN || '|' || Min_GN || "
-                            "'|' || Max_KN || '|' || Min_KN || '|' || Gecer_Not_Sayisi || '|' || "
-                            "Kalir_Not_Sayisi FROM diger_olcek WHERE id=%1")
-                        .arg(id))
-            .toString(),
-        QString("Harf Ölçeği|Harf Notu|4.0|1.0|0.5|0.0|7|2"));
+    QCOMPARE(d.scaleFields("olcek_adi, not_sistemi, Max_GN, Min_GN, Max_KN, Min_KN, Gecer_Not_Sayisi, "
+                           "Kalir_Not_Sayisi",
+                           id),
+             QString("Harf Ölçeği|Harf Notu|4|1|0.5|0|7|2"));
     QCOMPARE(d.gradeColumn("harf_notu", id), QString("AA|BA|BB|CB|CC|DC|DD|FD|FF"));
-    QCOMPARE(d.gradeColumn("sayisal_not", id), QString("4.0|3.5|3.0|2.5|2.0|1.5|1.0|0.5|0.0"));
+    QCOMPARE(d.gradeColumn("sayisal_not", id), QString("4|3.5|3|2.5|2|1.5|1|0.5|0"));
     QCOMPARE(d.gradeColumn("durum", id), QString("Geçer|Geçer|Geçer|Geçer|Geçer|Geçer|Geçer|Kalır|Kalır"));
     QCOMPARE(d.gradeColumn("adim_no", id), QString("0|1|2|3|4|5|6|0|1"));
 
@@ -422,11 +419,11 @@ void TestOtherScaleEditor::savesAGeneratedNumericScale() {
         return;
     }
     QCOMPARE(d.editor.state(), OtherScaleEditor::State::Browsing);
-    QCOMPARE(d.db.scalar("SELECT Max_GN || '|' || Min_GN || '|' || Max_KN || '|' || Min_KN || '|' || "
-                         "Gecer_Not_Sayisi || '|' || Kalir_Not_Sayisi || '|' || not_sistemi FROM diger_olcek")
-                 .toString(),
-             QString("100.0|50.0|40.0|0.0|6|5|Sayısal Not"));
+    QCOMPARE(d.count("SELECT count(*) FROM diger_olcek"), 1);
     const qint64 id = d.db.scalar("SELECT id FROM diger_olcek").toLongLong();
+    QCOMPARE(
+        d.scaleFields("Max_GN, Min_GN, Max_KN, Min_KN, Gecer_Not_Sayisi, Kalir_Not_Sayisi, not_sistemi", id),
+        QString("100|50|40|0|6|5|Sayısal Not"));
     QCOMPARE(d.gradeColumn("harf_notu", id), QString("100|90|80|70|60|50|40|30|20|10|0"));
     QCOMPARE(d.gradeColumn("adim_no", id), QString("0|1|2|3|4|5|0|1|2|3|4"));
     QCOMPARE(d.gradeColumn("durum", id),
@@ -500,10 +497,8 @@ void TestOtherScaleEditor::editingReplacesTheGrades() {
     QCOMPARE(d.editor.state(), OtherScaleEditor::State::Browsing);
     QCOMPARE(d.count("SELECT count(*) FROM diger_olcek"), 2);
     QCOMPARE(
-        d.db.scalar("SELECT olcek_adi || '|' || Max_GN || '|' || Min_GN || '|' || Max_KN || '|' || Min_KN || "
-                    "'|' || Gecer_Not_Sayisi || '|' || Kalir_Not_Sayisi FROM diger_olcek WHERE id=1")
-            .toString(),
-        QString("Harf Ölçeği 2|4.0|2.0|1.5|0.0|5|3"));
+        d.scaleFields("olcek_adi, Max_GN, Min_GN, Max_KN, Min_KN, Gecer_Not_Sayisi, Kalir_Not_Sayisi", 1),
+        QString("Harf Ölçeği 2|4|2|1.5|0|5|3"));
     QCOMPARE(d.gradeColumn("harf_notu", 1), QString("AA|BA|BB|CB|CC|DC|FD|FF"));
     QCOMPARE(d.gradeColumn("adim_no", 1), QString("0|1|2|3|4|0|1|2"));
     QCOMPARE(
@@ -549,13 +544,10 @@ void TestOtherScaleEditor::savingAnEditChangesNoStatusTheUserKept() {
     QFETCH(QString, statuses);
     QFETCH(QString, summary);
     EditorDriver d(fixture);
-    const QString summaryOf = "SELECT printf('%.17g|%.17g|%.17g|%.17g|%d%d', %1)";
-    const QString summaryQuery =
-        summaryOf.arg("Max_GN, Min_GN, Max_KN, Min_KN, Gecer_Not_Sayisi, Kalir_Not_Sayisi") +
-        " FROM diger_olcek WHERE id=1";
+    const QString summaryFields = "Max_GN, Min_GN, Max_KN, Min_KN, Gecer_Not_Sayisi, Kalir_Not_Sayisi";
     if (statuses.isEmpty())
         statuses = d.gradeColumn("durum", 1);
-    summary = d.db.scalar(summary.isEmpty() ? summaryQuery : summaryOf.arg(summary)).toString();
+    summary = summary.isEmpty() ? d.scaleFields(summaryFields, 1) : EditorDriver::exactNumbers(summary);
     const QString steps = d.gradeColumn("adim_no", 1);
     d.click("BTN_OLCEK_DUZENLE");
     d.type(d.name(), "Yeni Ad");
@@ -567,7 +559,7 @@ void TestOtherScaleEditor::savingAnEditChangesNoStatusTheUserKept() {
     QCOMPARE(d.editor.state(), OtherScaleEditor::State::Browsing);
     QCOMPARE(d.db.scalar("SELECT olcek_adi FROM diger_olcek WHERE id=1").toString(), QString("Yeni Ad"));
     QCOMPARE(d.gradeColumn("durum", 1), statuses);
-    QCOMPARE(d.db.scalar(summaryQuery).toString(), summary);
+    QCOMPARE(d.scaleFields(summaryFields, 1), summary);
     if (maxFail.isEmpty())
         QCOMPARE(d.gradeColumn("adim_no", 1), steps);
 }
@@ -590,7 +582,7 @@ void TestOtherScaleEditor::storedTextsAreShownWhole() {
     d.click("BTN_OLCEK_DUZENLE");
     d.click("BTN_OLCEK_KAYDET");
     QVERIFY2(d.messages.messages.isEmpty(), qPrintable(d.messages.texts().join('\n')));
-    QCOMPARE(d.db.scalar("SELECT olcek_adi || '|' || Max_KN FROM diger_olcek").toString(), name + "|1.0e+48");
+    QCOMPARE(d.scaleFields("olcek_adi, Max_KN", 1), name + "|1e+48");
     QCOMPARE(d.name()->text(), name);
 
     // Typing stays within the limit once the text fits it again.
@@ -635,9 +627,7 @@ void TestOtherScaleEditor::editingAScaleWithoutGrades() {
     d.click("BTN_OLCEK_KAYDET");
     QVERIFY(d.messages.messages.isEmpty());
     QCOMPARE(d.gradeColumn("harf_notu", 3), QString("80|50"));
-    QCOMPARE(
-        d.db.scalar("SELECT Gecer_Not_Sayisi || Kalir_Not_Sayisi FROM diger_olcek WHERE id=3").toString(),
-        QString("11"));
+    QCOMPARE(d.scaleFields("Gecer_Not_Sayisi, Kalir_Not_Sayisi", 3), QString("1|1"));
 }
 
 void TestOtherScaleEditor::cancellingAnEditKeepsTheStoredScale() {
@@ -713,9 +703,9 @@ void TestOtherScaleEditor::deleting() {
 // A save is one transaction: here the store refuses one grade row part-way,
 // after the old grades were deleted and the scale row changed.
 void TestOtherScaleEditor::aFailedSaveLeavesTheStoredScaleAsItWas() {
-    EditorDriver d(QString(twoScales) + R"(
-        CREATE TRIGGER refuse_zz BEFORE INSERT ON diger_notlar WHEN NEW.harf_notu = 'ZZ'
-        BEGIN SELECT RAISE(ABORT, 'ZZ notu kabul edilmedi'); END;)");
+    EditorDriver d(twoScales);
+    d.db.refuse("refuse_zz", "BEFORE INSERT ON diger_notlar WHEN NEW.harf_notu = 'ZZ'",
+                "ZZ notu kabul edilmedi");
     const QString before =
         d.db.scalar("SELECT group_concat(id || harf_notu || adim_no) FROM diger_notlar").toString();
     d.click("BTN_OLCEK_DUZENLE");
@@ -747,9 +737,8 @@ void TestOtherScaleEditor::aFailedSaveLeavesTheStoredScaleAsItWas() {
 // A delete is one transaction: the grades go first, then the scale row, which
 // the store refuses here; the grades come back.
 void TestOtherScaleEditor::aFailedDeleteLeavesTheScale() {
-    EditorDriver d(QString(twoScales) + R"(
-        CREATE TRIGGER keep_scales BEFORE DELETE ON diger_olcek
-        BEGIN SELECT RAISE(ABORT, 'ölçek silinemedi'); END;)");
+    EditorDriver d(twoScales);
+    d.db.refuse("keep_scales", "BEFORE DELETE ON diger_olcek", "ölçek silinemedi");
     d.messages.answers = {ResultEvet};
     d.click("BTN_OLCEK_SIL");
     QCOMPARE(d.messages.messages.size(), 2);

@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
         sqlite3_update_hook(db, onRowChange, nullptr);
         sqlite3_commit_hook(db, onCommit, nullptr);
         announce("start");
-        SaveOtherScale(scales, grades, true, toSave.scale, toSave.grades);
+        SaveOtherScale(scales, grades, ReadShownScale(scales), toSave.scale, toSave.grades);
         sqlite3_commit_hook(db, nullptr, nullptr);
         sqlite3_update_hook(db, nullptr, nullptr);
         announce("saved");

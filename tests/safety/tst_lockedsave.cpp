@@ -104,9 +104,10 @@ void TestLockedSave::waitsThenReportsAndKeepsTheFile() {
     Editor editor(db);
     const std::function<void()> write = [&] {
         if (operation == QStringLiteral("save"))
-            SaveOtherScale(editor.scales, editor.grades, true, changedScale(), changedGrades());
+            SaveOtherScale(editor.scales, editor.grades, ReadShownScale(editor.scales), changedScale(),
+                           changedGrades());
         else
-            DeleteCurrentScale(editor.scales, editor.grades);
+            DeleteCurrentScale(editor.scales, editor.grades, ReadShownScale(editor.scales));
     };
     {
         const OtherProgram other(db.path(), lock.toUtf8().constData());

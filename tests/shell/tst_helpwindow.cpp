@@ -266,6 +266,8 @@ void HelpWindowTest::manualListsEveryMessage() {
         QStringLiteral("Ders Sayısı: %1"),             // the totals of the course list
         QStringLiteral(" (%1 ders hesaba katılmadı)"), //
         QStringLiteral("Toplam Kredi: "),              //
+        QStringLiteral("PostgreSQL: %1"),              // the store a run uses, by name
+        QStringLiteral("PostgreSQL: %1 (%2)"),         //
         QStringLiteral("Ağırlıklı Ortalama: "),        //
         QStringLiteral(
             "          Bu program, Dornela Üniversitesi Not Sisteminden farklı not sistemi kullanan "

@@ -433,7 +433,7 @@ void TestDataView::storeFailures_data() {
     QTest::newRow("not a database") << "garbage"
                                     << "file is not a database";
     QTest::newRow("missing table") << "notable"
-                                   << "no such table: diger_olcek";
+                                   << "gerekli bir tablo ya da alan yok";
     QTest::newRow("read-only file") << "readonly"
                                     << "readonly database";
 }
@@ -442,6 +442,8 @@ void TestDataView::storeFailures() {
     QFETCH(QString, kind);
     QFETCH(QString, storeText);
 
+    if (TestDatabase::onServer() && kind != "notable")
+        QSKIP("about the file itself: a missing, damaged or read-only file");
     TestDatabase db(kThreeScales);
     QString path = db.path();
     if (kind == "missing") {
@@ -451,8 +453,7 @@ void TestDataView::storeFailures() {
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(QByteArray(4096, 'x'));
     } else if (kind == "notable") {
-        QFile::remove(path);
-        zendaro::test::execSqlScript(path, "CREATE TABLE baska (a INTEGER);");
+        db.exec("DROP TABLE diger_olcek;");
     }
 
     DataView view;
@@ -479,6 +480,8 @@ void TestDataView::storeFailures() {
         QFAIL("no StoreError");
     } catch (const StoreError& e) {
         QVERIFY2(e.text().contains(storeText), qPrintable(e.text()));
+        if (kind == "notable")
+            QVERIFY2(e.text().contains("diger_olcek"), qPrintable(e.text()));
     }
     QCOMPARE(view.RecordCount(), 0);
     if (kind == "missing")

@@ -30,7 +30,7 @@ INSERT INTO diger_notlar (olcek_id, harf_notu, sayisal_not, durum, adim_no)
   SELECT %1,
          (c / 100) || CASE WHEN c % 100 = 0 THEN ''
                            WHEN c % 10 = 0 THEN ',' || ((c % 100) / 10)
-                           ELSE ',' || printf('%02d', c % 100) END,
+                           ELSE ',' || CASE WHEN c % 100 < 10 THEN '0' ELSE '' END || (c % 100) END,
          c / 100.0,
          CASE WHEN c >= 5000 THEN 'Geçer' ELSE 'Kalır' END,
          CASE WHEN c >= 5000 THEN 10000 - c ELSE 4999 - c END
