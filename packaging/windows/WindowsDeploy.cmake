@@ -9,16 +9,17 @@ foreach(module Core Gui Widgets Sql)
 endforeach()
 
 # The plugins Qt loads at run time, in the folders it looks for them in.
-foreach(plugin platforms:QWindowsIntegrationPlugin sqldrivers:QSQLiteDriverPlugin styles:QWindowsVistaStylePlugin)
+foreach(plugin platforms:QWindowsIntegrationPlugin sqldrivers:QSQLiteDriverPlugin sqldrivers:QPSQLDriverPlugin
+               styles:QWindowsVistaStylePlugin)
   string(REPLACE ":" ";" plugin "${plugin}")
   list(GET plugin 0 folder)
   list(GET plugin 1 target)
   install(FILES $<TARGET_FILE:Qt6::${target}> DESTINATION ${folder})
 endforeach()
 
-# SQLite beside its import library in the Windows Qt folder.
+# SQLite and libpq, in the Windows Qt folder beside their import libraries.
 get_filename_component(sqlite_folder "${SQLite3_LIBRARY}" DIRECTORY)
-install(FILES ${sqlite_folder}/../bin/sqlite3.dll DESTINATION .)
+install(FILES ${sqlite_folder}/../bin/sqlite3.dll ${sqlite_folder}/../bin/libpq.dll DESTINATION .)
 
 # mingw's run-time libraries, where the compiler itself finds them.
 foreach(runtime libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
