@@ -33,7 +33,7 @@ void installQtTranslations(QApplication& app) {
 void ConfigureApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("ZENDARO"));
     installQtTranslations(app);
-    AddShippedFonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    UseShippedFonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
     QApplication::setWindowIcon(pictures::LoadAppIcon());
     // The program ends only through the exit button of the main menu (or when
     // the main menu itself is closed), never because no window is showing.

@@ -1,5 +1,6 @@
 #include "ui/Fonts.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
 
@@ -27,6 +28,12 @@ QStringList AddShippedFonts(const QString& folder) {
     }
     families.removeDuplicates();
     return families;
+}
+
+void UseShippedFonts(const QString& folder) {
+    const QString sans = QStringLiteral("Liberation Sans");
+    if (AddShippedFonts(folder).contains(sans))
+        QApplication::setFont(QFont(sans, 9));
 }
 
 QFont legacyFont(const QString& legacyFamily, double pointSize, bool bold) {

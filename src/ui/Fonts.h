@@ -17,6 +17,13 @@ QString freeFontFamily(const QString& legacyFamily);
 // boxes as on Debian). Returns their families; none when there is no folder.
 QStringList AddShippedFonts(const QString& folder);
 
+// Adds the shipped fonts; when they hold the free sans font, it becomes the
+// font of every control that names none of its own, at the size Debian gives
+// those (9 pt). A Windows PC's own default font differs from PC to PC and may
+// not fit the boxes; under Wine without Windows' fonts a line edit in it
+// shows no text at all.
+void UseShippedFonts(const QString& folder);
+
 // A font by its old name and point size (8.25, 9.75, ...).
 QFont legacyFont(const QString& legacyFamily, double pointSize, bool bold = false);
 

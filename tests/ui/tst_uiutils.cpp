@@ -8,6 +8,7 @@
 #include "ui/Twips.h"
 #include "ui/WindowUtils.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QFile>
 #include <QFontInfo>
@@ -183,6 +184,25 @@ private slots:
         notAFont.write("not a font");
         notAFont.close();
         QCOMPARE(AddShippedFonts(dir.path()), QStringList{QStringLiteral("Liberation Serif")});
+    }
+
+    // Shipped beside the program, the free sans font is the default of every
+    // control that names no font; without it the system's default stays.
+    void shippedSansBecomesTheDefault() {
+        const QString font =
+            QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf");
+        if (!QFile::exists(font))
+            QSKIP("fonts-liberation2 is not installed");
+        const QFont before = QApplication::font();
+        QTemporaryDir dir;
+        UseShippedFonts(dir.path());
+        QCOMPARE(QApplication::font(), before);
+        QVERIFY(QFile::copy(font, dir.filePath(QStringLiteral("LiberationSans-Regular.ttf"))));
+        UseShippedFonts(dir.path());
+        const QFont now = QApplication::font();
+        QApplication::setFont(before);
+        QCOMPARE(QFontInfo(now).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(now.pointSize(), 9);
     }
 
     void buttonSets_data() {
