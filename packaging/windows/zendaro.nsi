@@ -5,7 +5,7 @@
 ; removes the database, and keeps it by default (also in a silent run, /S).
 ;
 ; makensis -INPUTCHARSET UTF8 -DAPPDIR=<application folder> -DVERSION=<x.y.z>
-;          -DOUTFILE=<installer.exe> zendaro.nsi
+;          -DOUTFILE=<installer.exe> -DICON=<zendaro.ico> zendaro.nsi
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -22,6 +22,8 @@ BrandingText "ZENDARO ${VERSION}"
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
 
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\zendaro.exe"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_INSTFILES
