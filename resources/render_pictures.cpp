@@ -41,10 +41,11 @@ bool save(const QByteArray& bytes, const QString& path) {
 // the picture's own units through the image's pixel ratio: a painter on an
 // image of ratio 1/8 or less (the small icons) draws nothing.
 QImage render(QSvgRenderer& renderer, qreal ratio) {
-    QImage image(renderer.defaultSize() * ratio, QImage::Format_ARGB32_Premultiplied);
+    const QSizeF size = QSizeF(renderer.defaultSize()) * ratio;
+    QImage image(size.toSize(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    renderer.render(&painter, QRectF(image.rect()));
+    renderer.render(&painter, QRectF(QPointF(0, 0), size));
     painter.end();
     image.setDevicePixelRatio(ratio);
     return image;
