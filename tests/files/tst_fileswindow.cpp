@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -584,8 +585,8 @@ void FilesWindowTest::aReportAsksBeforeReplacingAFile() {
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), QByteArray("eski"));
     const QString written = folder.filePath(QStringLiteral("yeni") + suffix);
-    QCOMPARE(d.messages.messages.last().text,
-             QStringLiteral("Rapor ") + written + QStringLiteral(" adlı dosyaya kaydedildi..."));
+    QCOMPARE(d.messages.messages.last().text, QStringLiteral("Rapor ") + QDir::toNativeSeparators(written) +
+                                                  QStringLiteral(" adlı dosyaya kaydedildi..."));
     QVERIFY(QFileInfo(written).size() > 0);
     if (pdf) {
         QProcess text;
