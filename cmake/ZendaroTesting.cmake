@@ -46,6 +46,11 @@ function(zendaro_add_test)
     ZENDARO_APP_DIR="${ZENDARO_APP_DIR}"
     ZENDARO_SHIPPED_DATABASE="${ZENDARO_SHIPPED_DATABASE}")
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  if(CMAKE_CROSSCOMPILING AND WIN32)
+    # Beside the suite, as beside zendaro.exe: Qt's Turkish texts found.
+    file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf
+         "[Paths]\nPrefix = Z:${ZENDARO_WINDOWS_QT}\nTranslations = Z:/usr/share/qt6/translations\n")
+  endif()
   set_tests_properties(${T_NAME} PROPERTIES
     ENVIRONMENT "${ZENDARO_TEST_ENVIRONMENT}"
     TIMEOUT 300)
