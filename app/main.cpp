@@ -1,4 +1,5 @@
 #include "admin/AdminCommand.h"
+#include "admin/CommandConsole.h"
 #include "conversion/BatchWindow.h"
 #include "conversion/OneToOneWindow.h"
 #include "files/FilesWindow.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     // The administrator's commands need no display and open no window.
     if (IsAdminCommandLine(argc, argv)) {
         QCoreApplication app(argc, argv);
+        const CommandConsole console;
         QTextStream out(stdout);
         QTextStream err(stderr);
         return RunAdminCommand(app.arguments().mid(1), QCoreApplication::applicationDirPath(), out, err);

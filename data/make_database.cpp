@@ -33,14 +33,18 @@ int main(int argc, char** argv) {
     }
     namespace fs = std::filesystem;
     const fs::path output = argv[1];
-    const fs::path temporary = output.string() + ".tmp";
+    fs::path temporary = output;
+    temporary += ".tmp";
     std::error_code ignored;
     fs::create_directories(output.parent_path(), ignored);
     fs::remove(temporary, ignored);
 
+    // SQLite takes file names in UTF-8 on every system (a path's own
+    // characters are wchar_t on Windows).
+    const std::u8string temporaryName = temporary.u8string();
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(temporary.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-        SQLITE_OK) {
+    if (sqlite3_open_v2(reinterpret_cast<const char*>(temporaryName.c_str()), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
         std::cerr << "make_database: cannot create " << temporary << ": " << sqlite3_errmsg(db) << '\n';
         sqlite3_close(db);
         return 1;

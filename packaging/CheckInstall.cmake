@@ -1,7 +1,7 @@
 # Installs a build into a fresh folder and checks that the folder is the
 # self-contained application folder: the program, the database, the help page,
 # the scale library, the desktop entry (naming that folder) and its icon.
-#   cmake -DBUILD_DIR=<build folder> -DPREFIX=<empty folder to install into> -P CheckInstall.cmake
+#   cmake -DBUILD_DIR=<build folder> -DPREFIX=<empty folder to install into> [-DSYSTEM=Windows] -P CheckInstall.cmake
 cmake_minimum_required(VERSION 3.25)
 if(NOT BUILD_DIR OR NOT PREFIX)
   message(FATAL_ERROR "usage: cmake -DBUILD_DIR=... -DPREFIX=... -P CheckInstall.cmake")
@@ -14,14 +14,24 @@ if(NOT rc EQUAL 0)
 endif()
 
 set(problems "")
-foreach(f zendaro donustur.evk KUTUPHANE.zolcek HELP/KH.html zendaro.desktop zendaro.svg)
+if(SYSTEM STREQUAL "Windows")
+  # (-DSYSTEM=Windows) The Windows folder: no desktop entry; Qt, the plugins the
+  # program loads and qt.conf beside zendaro.exe.
+  set(expected zendaro.exe donustur.evk KUTUPHANE.zolcek HELP/KH.html qt.conf Qt6Core.dll
+      platforms/qwindows.dll sqldrivers/qsqlite.dll)
+else()
+  set(expected zendaro donustur.evk KUTUPHANE.zolcek HELP/KH.html zendaro.desktop zendaro.svg)
+endif()
+foreach(f ${expected})
   if(NOT EXISTS "${PREFIX}/${f}")
     string(APPEND problems "missing ${f}\n")
   endif()
 endforeach()
-execute_process(COMMAND test -x "${PREFIX}/zendaro" RESULT_VARIABLE notExecutable)
-if(NOT notExecutable EQUAL 0)
-  string(APPEND problems "zendaro is not executable\n")
+if(NOT SYSTEM STREQUAL "Windows")
+  execute_process(COMMAND test -x "${PREFIX}/zendaro" RESULT_VARIABLE notExecutable)
+  if(NOT notExecutable EQUAL 0)
+    string(APPEND problems "zendaro is not executable\n")
+  endif()
 endif()
 if(EXISTS "${PREFIX}/donustur.evk")
   file(READ "${PREFIX}/donustur.evk" header LIMIT 15 HEX)

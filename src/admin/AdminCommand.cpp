@@ -155,7 +155,8 @@ int RunAdminCommand(const QStringList& arguments, const QString& appFolder, QTex
             const QString server = chosenServer(appFolder);
             const QString file = QDir(appFolder).filePath(QStringLiteral("donustur.evk"));
             const StoreCounts counts = CopyFileToServer(file, server, command->overwrite);
-            out << QStringLiteral("%1 dosyası sunucuya aktarıldı (%2): ").arg(file, serverName(server))
+            out << QStringLiteral("%1 dosyası sunucuya aktarıldı (%2): ")
+                       .arg(QDir::toNativeSeparators(file), serverName(server))
                 << countsText(counts) << '\n';
             break;
         }
@@ -164,7 +165,7 @@ int RunAdminCommand(const QStringList& arguments, const QString& appFolder, QTex
             const QString file = QFileInfo(command->file).absoluteFilePath();
             const StoreCounts counts = CopyServerToFile(server, file);
             out << QStringLiteral("Sunucudaki veriler (%1) %2 dosyasına yedeklendi: ")
-                       .arg(serverName(server), file)
+                       .arg(serverName(server), QDir::toNativeSeparators(file))
                 << countsText(counts) << '\n';
             break;
         }

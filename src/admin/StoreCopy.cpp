@@ -312,11 +312,12 @@ StoreCounts CopyServerToFile(const QString& serverAddress, const QString& newFil
         open.commit(*file);
     }
     // The file's connection is closed: the whole file goes under its name,
-    // unless a file of that name appeared meanwhile.
-    QFile whole(partialPath);
-    if (!whole.rename(target.absoluteFilePath()))
+    // unless a file of that name appeared meanwhile. Renamed by the temporary
+    // file itself, which holds its file open until then (on Windows an open
+    // file cannot be renamed, and a plain rename would copy it instead).
+    if (!partial.rename(target.absoluteFilePath()))
         throw StoreError(
-            QStringLiteral("Yedek dosyası yazılamadı: %1 (%2)").arg(newFilePath, whole.errorString()));
+            QStringLiteral("Yedek dosyası yazılamadı: %1 (%2)").arg(newFilePath, partial.errorString()));
     partial.setAutoRemove(false);
     return counts;
 }

@@ -1,13 +1,33 @@
 #include "RegionalSettings.h"
 
 #include <QLocale>
+
+#ifdef Q_OS_WIN
+#include <iterator>
+#include <windows.h>
+#else
 #include <QStringDecoder>
 #include <clocale>
 #include <langinfo.h>
+#endif
 
 namespace zendaro {
 
 namespace {
+
+#ifdef Q_OS_WIN
+
+// One of the user's regional settings as Windows holds it, the user's own
+// changes included; empty when Windows cannot give it.
+std::optional<QString> UserLocaleItem(LCTYPE item) {
+    wchar_t buffer[16]; // the monetary separators hold at most three characters
+    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, buffer, int(std::size(buffer)));
+    if (length <= 0)
+        return std::nullopt;
+    return QString::fromWCharArray(buffer, length - 1);
+}
+
+#else
 
 // Owns a locale object built from the environment.
 class EnvironmentLocale {
@@ -52,6 +72,8 @@ QString monetaryLocaleName() {
     return {};
 }
 
+#endif
+
 } // namespace
 
 RegionalSettings RegionalSettings::turkish() {
@@ -82,6 +104,18 @@ std::optional<RegionalSettings> SeparatorsKnownToQt(const QString& localeName) {
     return RegionalSettings{locale.decimalPoint(), locale.groupSeparator()};
 }
 
+#ifdef Q_OS_WIN
+
+std::optional<RegionalSettings> ReadRegionalSeparators() {
+    const std::optional<QString> decimal = UserLocaleItem(LOCALE_SMONDECIMALSEP);
+    const std::optional<QString> thousands = UserLocaleItem(LOCALE_SMONTHOUSANDSEP);
+    if (!decimal || !thousands)
+        return std::nullopt;
+    return RegionalSettings{*decimal, *thousands};
+}
+
+#else
+
 std::optional<RegionalSettings> ReadRegionalSeparators() {
     const EnvironmentLocale environment;
     if (!environment.loaded())
@@ -99,5 +133,7 @@ std::optional<RegionalSettings> ReadRegionalSeparators() {
     }
     return settings;
 }
+
+#endif
 
 } // namespace zendaro

@@ -22,8 +22,9 @@ struct RegionalSettings {
     static RegionalSettings english(); // "." and ","
 };
 
-// Reads the monetary decimal and thousands separators of the environment's
-// locale (LC_ALL / LC_MONETARY / LANG). When the locale defines no monetary
+// Reads the user's monetary decimal and thousands separators. On Windows:
+// the user's regional settings (their own changes included). Elsewhere: the
+// environment's locale (LC_ALL / LC_MONETARY / LANG). When the locale defines no monetary
 // separators at all (the plain POSIX locale), its number separators stand in.
 // When the C library cannot load the locale, Qt's own locale data stands in
 // for it (SeparatorsKnownToQt of the name that rules the monetary category).

@@ -9,6 +9,10 @@
 #include <QTemporaryFile>
 #include <cstdio>
 #include <xlsxwriter.h>
+#ifdef Q_OS_WIN
+#include <QDir>
+#include <windows.h>
+#endif
 
 namespace zendaro {
 
@@ -153,6 +157,44 @@ void writeCourses(Sheet& sheet, const FileWork& work) {
     }
 }
 
+// A file name of its own, made from a template as QTemporaryFile makes it;
+// the file is removed with the object unless kept. No handle of the file is
+// held (Windows refuses to rename a file that is open).
+class TemporaryName {
+public:
+    explicit TemporaryName(const QString& nameTemplate) {
+        QTemporaryFile file(nameTemplate);
+        file.setAutoRemove(false);
+        if (file.open())
+            name_ = file.fileName();
+    }
+    ~TemporaryName() {
+        if (!name_.isEmpty() && !kept_)
+            QFile::remove(name_);
+    }
+    TemporaryName(const TemporaryName&) = delete;
+    TemporaryName& operator=(const TemporaryName&) = delete;
+    QString fileName() const { return name_; }
+    void keep() { kept_ = true; }
+
+private:
+    QString name_;
+    bool kept_ = false;
+};
+
+// Puts the written file in the target's place in one step, an older file of
+// the name replaced (Windows' own rename refuses to replace a file).
+bool replaceWith(const QString& written, const QString& target) {
+#ifdef Q_OS_WIN
+    const QString from = QDir::toNativeSeparators(written);
+    const QString to = QDir::toNativeSeparators(target);
+    return MoveFileExW(reinterpret_cast<const wchar_t*>(from.utf16()),
+                       reinterpret_cast<const wchar_t*>(to.utf16()), MOVEFILE_REPLACE_EXISTING) != 0;
+#else
+    return std::rename(QFile::encodeName(written).constData(), QFile::encodeName(target).constData()) == 0;
+#endif
+}
+
 } // namespace
 
 QStringList FileSpreadsheetCaptions() {
@@ -186,10 +228,9 @@ QString WriteFileSpreadsheet(const QString& path, const FileWork& work) {
     if (target.isDir() || (target.exists() && !target.isWritable()))
         return UnwritableFileReason(path);
     // Written beside the target under a name of its own, renamed at the end.
-    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.zendaro-XXXXXX.xlsx"));
-    if (!temporary.open())
+    TemporaryName temporary(target.absolutePath() + QStringLiteral("/.zendaro-XXXXXX.xlsx"));
+    if (temporary.fileName().isEmpty())
         return UnwritableFileReason(path);
-    temporary.close();
     const QByteArray temporaryName = QFile::encodeName(temporary.fileName());
 
     lxw_workbook* book = workbook_new(temporaryName.constData());
@@ -212,9 +253,9 @@ QString WriteFileSpreadsheet(const QString& path, const FileWork& work) {
     QFile::setPermissions(temporary.fileName(), target.exists() ? target.permissions()
                                                                 : QFile::ReadOwner | QFile::WriteOwner |
                                                                       QFile::ReadGroup | QFile::ReadOther);
-    if (std::rename(temporaryName.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
+    if (!replaceWith(temporary.fileName(), target.absoluteFilePath()))
         return UnwritableFileReason(path);
-    temporary.setAutoRemove(false);
+    temporary.keep();
     return {};
 }
 

@@ -9,7 +9,11 @@ namespace {
 
 QString folded(const QString& text) {
     static const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
-    return turkish.toLower(text);
+    // I and İ take their Turkish small letters first: Qt's locale knows them
+    // only where Qt is built with ICU (not on Windows).
+    QString smallOfI = text;
+    smallOfI.replace(u'I', u'\u0131').replace(u'\u0130', u'i');
+    return turkish.toLower(smallOfI);
 }
 
 QString gradeText(const OtherScale& scale, const Grade& grade) {

@@ -2,6 +2,7 @@
 
 #include "resources/Pictures.h"
 #include "shell/Shell.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -32,6 +33,7 @@ void installQtTranslations(QApplication& app) {
 void ConfigureApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("ZENDARO"));
     installQtTranslations(app);
+    UseShippedFonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
     QApplication::setWindowIcon(pictures::LoadAppIcon());
     // The program ends only through the exit button of the main menu (or when
     // the main menu itself is closed), never because no window is showing.

@@ -12,8 +12,8 @@ class Shell;
 // between them (CR LF twice, as the plain box shows it).
 QString RegionalSettingsFailureText();
 
-// Application-wide settings: the name "ZENDARO", the window icon and Qt's
-// Turkish translations.
+// Application-wide settings: the name "ZENDARO", the window icon, Qt's
+// Turkish translations and the fonts shipped beside the program.
 void ConfigureApplication(QApplication& app);
 
 // Runs the program: the start-up check, then the event loop. Returns the exit

@@ -1,5 +1,6 @@
 #include "StoreAddress.h"
 
+#include <QDir>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -40,7 +41,7 @@ StoreAddress StoreAddress::Server(const QString& host, int port, const QString& 
 
 QString StoreAddress::text() const {
     if (engine == StoreEngine::SQLite)
-        return file;
+        return QDir::toNativeSeparators(file);
     // Built by hand: QUrl drops the empty authority of "postgresql:///".
     QUrlQuery query;
     if (!host.isEmpty())
@@ -57,7 +58,7 @@ QString StoreAddress::text() const {
 
 QString StoreAddress::description() const {
     if (engine == StoreEngine::SQLite)
-        return file;
+        return QDir::toNativeSeparators(file);
     return host.isEmpty() ? QStringLiteral("PostgreSQL: %1").arg(database)
                           : QStringLiteral("PostgreSQL: %1 (%2)").arg(database, host);
 }

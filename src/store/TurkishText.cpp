@@ -48,7 +48,11 @@ std::optional<char16_t> simpleTurkishCapital(QChar c) {
 
 QString FoldCaseTr(const QString& text) {
     static const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
-    QString folded = turkish.toUpper(text);
+    // i and ı take their Turkish capitals first: Qt's locale knows them only
+    // where Qt is built with ICU (not on Windows).
+    QString capitalsOfI = text;
+    capitalsOfI.replace(u'i', u'\u0130').replace(u'\u0131', u'I');
+    QString folded = turkish.toUpper(capitalsOfI);
     // "i̇" (i and a combining dot above: "İ" made small by other languages'
     // rules) is the letter i as well.
     folded.replace(QStringLiteral("\u0130\u0307"), QStringLiteral("\u0130"));

@@ -1,5 +1,9 @@
 #include "ui/Fonts.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+
 namespace zendaro {
 
 QString freeFontFamily(const QString& legacyFamily) {
@@ -12,6 +16,24 @@ QString freeFontFamily(const QString& legacyFamily) {
     if (name == QLatin1String("courier new"))
         return QStringLiteral("Liberation Mono");
     return legacyFamily;
+}
+
+QStringList AddShippedFonts(const QString& folder) {
+    QStringList families;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({QStringLiteral("*.ttf")}, QDir::Files, QDir::Name)) {
+        const int id = QFontDatabase::addApplicationFont(dir.filePath(name));
+        if (id >= 0)
+            families += QFontDatabase::applicationFontFamilies(id);
+    }
+    families.removeDuplicates();
+    return families;
+}
+
+void UseShippedFonts(const QString& folder) {
+    const QString sans = QStringLiteral("Liberation Sans");
+    if (AddShippedFonts(folder).contains(sans))
+        QApplication::setFont(QFont(sans, 9));
 }
 
 QFont legacyFont(const QString& legacyFamily, double pointSize, bool bold) {

@@ -1,5 +1,6 @@
 #include "ui/KeyboardAccess.h"
 
+#include "store/TurkishText.h"
 #include "ui/PictureBttn.h"
 #include "ui/tvColorButton.h"
 
@@ -10,7 +11,6 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QWidget>
 
 namespace zendaro {
@@ -99,16 +99,15 @@ protected:
 
 private:
     void choose() {
-        static const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
         // One letter, or the same letter again: the next item after the
         // current one; more letters: the first item from the current one on.
         const bool oneLetter = typed_.count(typed_.at(0)) == typed_.size();
-        const QString wanted = turkish.toUpper(oneLetter ? typed_.left(1) : typed_);
+        const QString wanted = FoldCaseTr(oneLetter ? typed_.left(1) : typed_);
         const int count = list_->count();
         const int start = list_->currentIndex() + (oneLetter ? 1 : 0);
         for (int i = 0; i < count; ++i) {
             const int index = (qMax(0, start) + i) % count;
-            if (!turkish.toUpper(list_->itemText(index)).startsWith(wanted))
+            if (!FoldCaseTr(list_->itemText(index)).startsWith(wanted))
                 continue;
             if (index != list_->currentIndex()) {
                 list_->setCurrentIndex(index);

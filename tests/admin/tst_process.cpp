@@ -9,12 +9,19 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-#include <unistd.h>
+#include <filesystem>
+#include <system_error>
 
 using namespace zendaro;
 using zendaro::test::ServerDatabase;
 
 namespace {
+
+#ifdef Q_OS_WIN
+const QString ProgramName = QStringLiteral("zendaro.exe");
+#else
+const QString ProgramName = QStringLiteral("zendaro");
+#endif
 
 struct Run {
     int status = -1;
@@ -55,11 +62,14 @@ void TestAdminProcess::init() {
         QFAIL("ZENDARO_TEST_PGHOST is not set: this test needs the server the test run starts");
     folder_ = std::make_unique<QTemporaryDir>();
     server_ = std::make_unique<ServerDatabase>(QStringLiteral("zendaro_tasima_komut"));
-    const QString program = folder_->filePath("zendaro");
+    const QString original = QStringLiteral(ZENDARO_APP_DIR "/") + ProgramName;
+    const QString program = folder_->filePath(ProgramName);
     // The program finds donustur.evk and zendaro.ini beside itself: a link of
     // its own (a copy where links cannot be made).
-    if (::link(ZENDARO_APP_DIR "/zendaro", program.toLocal8Bit().constData()) != 0)
-        QVERIFY(QFile::copy(QStringLiteral(ZENDARO_APP_DIR "/zendaro"), program));
+    std::error_code linkError;
+    std::filesystem::create_hard_link(original.toStdU16String(), program.toStdU16String(), linkError);
+    if (linkError)
+        QVERIFY(QFile::copy(original, program));
     QVERIFY(QFile::copy(QStringLiteral(ZENDARO_SHIPPED_DATABASE), folder_->filePath("donustur.evk")));
     QFile::setPermissions(folder_->filePath("donustur.evk"), QFile::ReadOwner | QFile::WriteOwner);
     const auto address = StoreAddress::Parse(server_->address());
@@ -86,7 +96,7 @@ Run TestAdminProcess::run(const QStringList& arguments) {
     environment.remove("WAYLAND_DISPLAY");
     program.setProcessEnvironment(environment);
     program.setWorkingDirectory(folder_->path());
-    program.start(folder_->filePath("zendaro"), arguments);
+    program.start(folder_->filePath(ProgramName), arguments);
     Run result;
     if (!program.waitForFinished(120000) || program.exitStatus() != QProcess::NormalExit)
         return result;

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
+#include <QWindow>
 
 namespace zendaro::test {
 
@@ -29,8 +30,12 @@ template <typename Window> struct ConversionWindowDriver {
                                     const RegionalSettings& regional = RegionalSettings::turkish())
         : window(new Window(path, regional, navigator)), alive(window) {
         window->show();
-        (void)QTest::qWaitForWindowExposed(window); // a window that hands over closes at once
-        QCoreApplication::processEvents();          // the first activation
+        // A window that hands over closes at once and is deleted: waited for
+        // through the guarded pointer.
+        (void)QTest::qWaitFor([this] {
+            return alive.isNull() || (alive->windowHandle() != nullptr && alive->windowHandle()->isExposed());
+        });
+        QCoreApplication::processEvents(); // the first activation
     }
     ~ConversionWindowDriver() { delete alive.data(); }
     ConversionWindowDriver(const ConversionWindowDriver&) = delete;

@@ -440,7 +440,8 @@ void TestBatchCourses::reportHoldsTheListAndItsTotals() {
     QCOMPARE(chosen.asked, 1);
     QVERIFY(chosen.suggestion.endsWith(QStringLiteral(".pdf")));
     const QString path = dir.filePath(QStringLiteral("transkript.pdf"));
-    QCOMPARE(w.messages.texts(), QStringList{"Rapor " + path + " adlı dosyaya kaydedildi..."});
+    QCOMPARE(w.messages.texts(),
+             QStringList{"Rapor " + QDir::toNativeSeparators(path) + " adlı dosyaya kaydedildi..."});
     QCOMPARE(w.messages.messages.first().icon, IconInfo);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"transkript.pdf"}); // no temporary left
 
@@ -494,8 +495,8 @@ void TestBatchCourses::reportRefusals() {
     // in Turkish, and nothing is written.
     chosen.path = dir.filePath(QStringLiteral("yok/klasor/rapor.pdf"));
     clickOn(w.get<PictureBttn>("BTN_RAPOR"));
-    QCOMPARE(w.messages.texts(),
-             QStringList{"Rapor " + chosen.path + " adlı dosyaya kaydedilemedi: Seçilen klasör bulunamadı."});
+    QCOMPARE(w.messages.texts(), QStringList{"Rapor " + QDir::toNativeSeparators(chosen.path) +
+                                             " adlı dosyaya kaydedilemedi: Seçilen klasör bulunamadı."});
     QCOMPARE(w.messages.messages.first().icon, IconStop);
     QVERIFY(!QFile::exists(chosen.path));
     QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
@@ -503,7 +504,7 @@ void TestBatchCourses::reportRefusals() {
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("klasor.pdf")));
     chosen.path = dir.filePath(QStringLiteral("klasor"));
     clickOn(w.get<PictureBttn>("BTN_RAPOR"));
-    QCOMPARE(w.messages.texts(), QStringList{"Rapor " + chosen.path +
+    QCOMPARE(w.messages.texts(), QStringList{"Rapor " + QDir::toNativeSeparators(chosen.path) +
                                              ".pdf adlı dosyaya kaydedilemedi: Bu adda bir klasör var."});
 }
 
@@ -538,7 +539,8 @@ void TestBatchCourses::reportNeverOverwritesSilently() {
     clickOn(w.get<PictureBttn>("BTN_RAPOR"));
     QVERIFY(!w.messages.messages.isEmpty());
     QCOMPARE(w.messages.messages.first().text,
-             existing + " adlı dosya zaten var. Dosyanın üzerine yazmak istiyor musunuz?");
+             QDir::toNativeSeparators(existing) +
+                 " adlı dosya zaten var. Dosyanın üzerine yazmak istiyor musunuz?");
     QCOMPARE(w.messages.messages.first().style, StyleYesNo);
     QFile file(existing);
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -10,8 +10,46 @@
 #include <QtTest>
 #include <clocale>
 
+#ifdef Q_OS_WIN
+#include <iterator>
+#include <windows.h>
+#endif
+
 using namespace zendaro;
+#ifndef Q_OS_WIN
 using zendaro::test::localeLoadable;
+#endif
+
+#ifdef Q_OS_WIN
+
+// Changes one of the user's regional settings as the control panel does, and
+// puts the old value back.
+class UserLocaleSetting {
+public:
+    UserLocaleSetting(LCTYPE item, const QString& value) : item_(item) {
+        wchar_t buffer[16];
+        const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, buffer, int(std::size(buffer)));
+        if (length > 0)
+            old_ = QString::fromWCharArray(buffer, length - 1);
+        set_ = length > 0 &&
+               SetLocaleInfoW(LOCALE_USER_DEFAULT, item, reinterpret_cast<const wchar_t*>(value.utf16()));
+    }
+    ~UserLocaleSetting() {
+        if (set_)
+            SetLocaleInfoW(LOCALE_USER_DEFAULT, item_, reinterpret_cast<const wchar_t*>(old_.utf16()));
+    }
+    UserLocaleSetting(const UserLocaleSetting&) = delete;
+    UserLocaleSetting& operator=(const UserLocaleSetting&) = delete;
+
+    bool set() const { return set_; }
+
+private:
+    LCTYPE item_;
+    QString old_;
+    bool set_ = false;
+};
+
+#else
 
 // Reads the separators under a chosen environment and puts the environment back.
 class EnvironmentGuard {
@@ -84,6 +122,8 @@ private:
     bool built_ = false;
 };
 
+#endif
+
 class TestRegionalSettings : public QObject {
     Q_OBJECT
 private slots:
@@ -98,6 +138,32 @@ private slots:
         QCOMPARE(en.numbers().read(QStringLiteral("3.5")), 3.5);
     }
 
+#ifdef Q_OS_WIN
+    // The user's own monetary separators are read, as the user set them in
+    // the regional settings.
+    void userRegionalSettings_data() {
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<QString>("thousands");
+        QTest::newRow("turkish") << ","
+                                 << ".";
+        QTest::newRow("english") << "."
+                                 << ",";
+        QTest::newRow("apostrophe") << ","
+                                    << "'";
+        QTest::newRow("non-ASCII separator") << "," << QStringLiteral("\u00a0");
+    }
+    void userRegionalSettings() {
+        QFETCH(QString, decimal);
+        QFETCH(QString, thousands);
+        const UserLocaleSetting decimalSetting(LOCALE_SMONDECIMALSEP, decimal);
+        const UserLocaleSetting thousandsSetting(LOCALE_SMONTHOUSANDSEP, thousands);
+        QVERIFY(decimalSetting.set() && thousandsSetting.set());
+        const auto settings = ReadRegionalSeparators();
+        QVERIFY(settings.has_value());
+        QCOMPARE(settings->decimalSeparator, decimal);
+        QCOMPARE(settings->thousandsSeparator, thousands);
+    }
+#else
     // A locale named by the environment that cannot be loaded is a failed read,
     // whichever variable names it.
     void unloadableLocaleFails_data() {
@@ -178,6 +244,8 @@ private slots:
         QCOMPARE(settings->thousandsSeparator, expectedThousands);
     }
 
+#endif
+
     // A locale the C library cannot load but Qt's locale data knows gives
     // Qt's separators; a name nobody knows stays a failed read.
     void separatorsKnownToQt_data() {
@@ -214,6 +282,7 @@ private slots:
         QCOMPARE(settings->thousandsSeparator, thousands);
     }
 
+#ifndef Q_OS_WIN
     // With LANG, LC_MONETARY or LC_ALL naming a Turkish locale the C library
     // of this machine lacks, the start-up goes on with Qt's separators.
     void turkishLocaleTheCLibraryLacks_data() {
@@ -236,6 +305,8 @@ private slots:
         QCOMPARE(settings->decimalSeparator, QStringLiteral(","));
         QCOMPARE(settings->thousandsSeparator, QStringLiteral("."));
     }
+
+#endif
 
     // Numbers are read and written with the two separators alone: a thousands
     // separator anywhere in the whole part is ignored, and separators that no
@@ -329,6 +400,7 @@ private slots:
         QCOMPARE(ShortestNumberText(value, settings), shortest);
     }
 
+#ifndef Q_OS_WIN
     void turkishLocaleWhenInstalled() {
         if (!localeLoadable("tr_TR.UTF-8"))
             QSKIP("tr_TR.UTF-8 is not installed on this machine");
@@ -339,6 +411,7 @@ private slots:
         QCOMPARE(settings->decimalSeparator, QStringLiteral(","));
         QCOMPARE(settings->thousandsSeparator, QStringLiteral("."));
     }
+#endif
 };
 
 QTEST_GUILESS_MAIN(TestRegionalSettings)

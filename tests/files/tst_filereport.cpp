@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,6 +69,8 @@ void TestFileReport::documentHoldsEveryLine() {
     const QString path = dir.filePath(QStringLiteral("belge.pdf"));
     QCOMPARE(WriteFileReport(path, db_->path(), work, when), QString());
 
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
     const QStringList pages = pdfPages(path);
     QVERIFY2(pages.size() >= 2, "a page of courses and a last page of scales");
     const QString body = pages.mid(0, pages.size() - 1).join(QLatin1Char('\n'));
@@ -142,6 +145,8 @@ void TestFileReport::theExplanationsAreAnAppendixWhenAsked() {
     const QString path = dir.filePath(QStringLiteral("belge.pdf"));
     QCOMPARE(WriteFileReport(path, db_->path(), work, when, asked), QString());
     // Lines joined: a paragraph may wrap anywhere.
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
     const QString text = pdfPages(path).join(QLatin1Char(' ')).simplified();
     QVERIFY(text.contains(QStringLiteral("MAT101")));
 
@@ -176,6 +181,8 @@ void TestFileReport::deletedScaleIsNamedAndItsTableMissing() {
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("belge.pdf"));
     QCOMPARE(WriteFileReport(path, db_->path(), work, when), QString());
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
     const QString text = pdfPages(path).join(QLatin1Char('\n'));
     const QString words = text.simplified();
     QVERIFY(words.contains(QStringLiteral("Silinen Ölçek (veritabanında artık yok)")));

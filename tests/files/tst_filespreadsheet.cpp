@@ -122,6 +122,9 @@ void TestFileSpreadsheet::everyCellReadsBack() {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("dersler.xlsx")});
 
+#ifdef Q_OS_WIN
+    QSKIP("the file is read back by Python's openpyxl, which Windows has not");
+#endif
     const ReadBook book = readBack(path);
     QVERIFY2(book.error.isEmpty(), qPrintable(book.error));
     QCOMPARE(book.sheet, QStringLiteral("Dersler"));
@@ -183,6 +186,9 @@ void TestFileSpreadsheet::numericGradesAreNumbers() {
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sayısal.xlsx"));
     QCOMPARE(WriteFileSpreadsheet(path, work), QString());
+#ifdef Q_OS_WIN
+    QSKIP("the file is read back by Python's openpyxl, which Windows has not");
+#endif
     const ReadBook book = readBack(path);
     QVERIFY2(book.error.isEmpty(), qPrintable(book.error));
     QCOMPARE(book.rows.size(), 3);

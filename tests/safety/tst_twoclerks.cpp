@@ -27,6 +27,10 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#ifdef Q_OS_WIN
+#include <filesystem>
+#include <system_error>
+#endif
 
 using namespace zendaro;
 using namespace zendaro::test;
@@ -53,13 +57,25 @@ INSERT INTO diger_notlar (olcek_id, harf_notu, sayisal_not, durum, adim_no) VALU
 const QString kPickedScaleGone = QStringLiteral("Seçtiğiniz ölçek başka bir kullanıcı tarafından silinmiş; "
                                                 "listeden çıkarıldı. Lütfen başka bir ölçek seçiniz.");
 
+// A second path to the same file: a link (Windows' QFile::link makes a
+// shortcut, which is no path to the file: a hard link there).
+bool linkTo(const QString& file, const QString& link) {
+#ifdef Q_OS_WIN
+    std::error_code error;
+    std::filesystem::create_hard_link(file.toStdU16String(), link.toStdU16String(), error);
+    return !error;
+#else
+    return QFile::link(file, link);
+#endif
+}
+
 // The store, upgraded (scales have change counters), and a second path to it.
 struct Store {
     TestDatabase db{fixture()};
     QTemporaryDir dir;
     QString second = dir.filePath(QStringLiteral("ikinci.evk"));
     Store() {
-        if (UpgradeSchema(db.path()).kind != SchemaState::Kind::Upgraded || !QFile::link(db.path(), second))
+        if (UpgradeSchema(db.path()).kind != SchemaState::Kind::Upgraded || !linkTo(db.path(), second))
             qFatal("the two clerks' store cannot be made");
     }
     QString scalar(const QString& sql) const { return db.scalar(sql).toString(); }

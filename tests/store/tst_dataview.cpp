@@ -2,6 +2,7 @@
 // agree with the store's own query, the shared connection and store failures.
 #include "StoreTestHelpers.h"
 #include "TestDatabase.h"
+#include "UnderWine.h"
 #include "store/DataView.h"
 #include "store/Queries.h"
 
@@ -300,6 +301,8 @@ void TestDataView::scaleNamesInTurkishOrder_data() {
 void TestDataView::scaleNamesInTurkishOrder() {
     QFETCH(QStringList, stored);
     QFETCH(QStringList, listed);
+    if (qstrcmp(QTest::currentDataTag(), "dotless ı before dotted i") == 0 && test::UnderWine())
+        QSKIP("Wine's collation lacks the Turkish order of ı and i that Windows' own Turkish collation has");
 
     TestDatabase db;
     for (const QString& name : stored) {

@@ -56,9 +56,14 @@ void TurkishTextTest::comparesAsTheTurkishCapitalsDo() {
     QFETCH(bool, equal);
     QCOMPARE(EqualsIgnoringCaseTr(a, b), equal);
     QCOMPARE(EqualsIgnoringCaseTr(b, a), equal);
-    // The Turkish locale's own answer.
+    // Searches fold the two alike exactly then.
+    QCOMPARE(FoldCaseTr(a) == FoldCaseTr(b), equal);
+#ifndef Q_OS_WIN
+    // The Turkish locale's own answer (Qt's locale on Windows is built
+    // without ICU and has no Turkish capitals).
     const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
     QCOMPARE(turkish.toUpper(a) == turkish.toUpper(b), equal);
+#endif
 }
 
 QTEST_MAIN(TurkishTextTest)

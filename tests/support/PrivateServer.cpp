@@ -6,9 +6,24 @@
 #include <QProcess>
 #include <QUuid>
 #include <stdexcept>
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 namespace zendaro::test {
+
+namespace {
+
+// The cluster belongs to the postgres account when the tests run as root.
+bool asRoot() {
+#ifdef Q_OS_WIN
+    return false;
+#else
+    return geteuid() == 0;
+#endif
+}
+
+} // namespace
 
 PrivateServer::PrivateServer()
     // Short: a socket path must stay under about a hundred characters.
@@ -52,13 +67,12 @@ void PrivateServer::superuser(const QString& sql, const QString& database) const
                            QStringLiteral("-c"),
                            sql,
                            database};
-    // The cluster belongs to the postgres account when the tests run as root.
-    if (geteuid() == 0)
+    if (asRoot())
         command =
             QStringList{QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--")} + command;
     QProcess psql;
     psql.setProcessChannelMode(QProcess::MergedChannels);
-    psql.start(geteuid() == 0 ? QStringLiteral("runuser") : command.takeFirst(), command);
+    psql.start(asRoot() ? QStringLiteral("runuser") : command.takeFirst(), command);
     if (!psql.waitForFinished(60000) || psql.exitCode() != 0)
         throw std::runtime_error("psql failed: " + psql.readAll().toStdString());
 }

@@ -8,10 +8,13 @@
 #include "ui/Twips.h"
 #include "ui/WindowUtils.h"
 
+#include <QApplication>
 #include <QCursor>
+#include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QRawFont>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -165,6 +168,41 @@ private slots:
         const QRawFont raw = QRawFont::fromFont(font);
         for (const QChar c : QStringLiteral("ÇçĞğİıÖöŞşÜü"))
             QVERIFY2(raw.supportsCharacter(c), qPrintable(QString(c)));
+    }
+
+    // The fonts in a folder beside the program are added; other files are not
+    // fonts, and a missing folder adds none.
+    void shippedFontsAreAdded() {
+        const QString font = QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf");
+        if (!QFile::exists(font))
+            QSKIP("fonts-liberation2 is not installed");
+        QTemporaryDir dir;
+        QVERIFY(AddShippedFonts(dir.filePath(QStringLiteral("fonts"))).isEmpty());
+        QVERIFY(QFile::copy(font, dir.filePath(QStringLiteral("LiberationSerif-Bold.ttf"))));
+        QFile notAFont(dir.filePath(QStringLiteral("broken.ttf")));
+        QVERIFY(notAFont.open(QIODevice::WriteOnly));
+        notAFont.write("not a font");
+        notAFont.close();
+        QCOMPARE(AddShippedFonts(dir.path()), QStringList{QStringLiteral("Liberation Serif")});
+    }
+
+    // Shipped beside the program, the free sans font is the default of every
+    // control that names no font; without it the system's default stays.
+    void shippedSansBecomesTheDefault() {
+        const QString font =
+            QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf");
+        if (!QFile::exists(font))
+            QSKIP("fonts-liberation2 is not installed");
+        const QFont before = QApplication::font();
+        QTemporaryDir dir;
+        UseShippedFonts(dir.path());
+        QCOMPARE(QApplication::font(), before);
+        QVERIFY(QFile::copy(font, dir.filePath(QStringLiteral("LiberationSans-Regular.ttf"))));
+        UseShippedFonts(dir.path());
+        const QFont now = QApplication::font();
+        QApplication::setFont(before);
+        QCOMPARE(QFontInfo(now).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(now.pointSize(), 9);
     }
 
     void buttonSets_data() {
