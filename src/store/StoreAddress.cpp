@@ -41,7 +41,7 @@ StoreAddress StoreAddress::Server(const QString& host, int port, const QString& 
 
 QString StoreAddress::text() const {
     if (engine == StoreEngine::SQLite)
-        return QDir::toNativeSeparators(file);
+        return file;
     // Built by hand: QUrl drops the empty authority of "postgresql:///".
     QUrlQuery query;
     if (!host.isEmpty())
